@@ -2,6 +2,7 @@
 
 #include "outreach/SitePages.h"
 #include "platform/Platform.h"
+#include "report/ReportLinks.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 Application::Application(Platform& platform, const QString& applicationName)
     : m_platform(platform)
     , m_applicationName(applicationName)
+    , m_reportLinks(std::make_unique<ReportLinks>(platform))
 {
 }
 

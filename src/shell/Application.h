@@ -5,7 +5,10 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 class Platform;
+class ReportLinks;
 class QWidget;
 class frmMain;
 
@@ -19,6 +22,8 @@ public:
 
     Platform& platform() const { return m_platform; }
     AppState& state() { return m_state; }
+    // The report window's link hook; one for the whole program.
+    ReportLinks& reportLinks() { return *m_reportLinks; }
     // The name the per-user settings are kept under.
     const QString& applicationName() const { return m_applicationName; }
 
@@ -43,6 +48,7 @@ private:
     Platform& m_platform;
     QString m_applicationName;
     AppState m_state;
+    std::unique_ptr<ReportLinks> m_reportLinks;
     QPointer<frmMain> m_main;
     bool m_quitting = false;
 };

@@ -3,6 +3,8 @@
 #include "outreach/Promotions.h"
 #include "outreach/UpdateReminder.h"
 #include "platform/Platform.h"
+#include "report/ReadingFile.h"
+#include "report/ReadingFileStore.h"
 #include "shell/Application.h"
 #include "shell/InputChecks.h"
 #include "shell/Style.h"
@@ -294,7 +296,37 @@ void frmMain::cmdNext_Click()
     DetermineSunSign(state.currentSign, m_cboMonth->currentIndex(), m_cboDate->currentIndex());
 }
 
-void frmMain::cmdOpen_Click() { }
+void frmMain::cmdOpen_Click()
+{
+    Platform& platform = m_app.platform();
+    const QString path = platform.getOpenFileName(readingFileOpenRequest());
+    if (!passesReadingFileEnding(path)) {
+        platform.showMessage(ReadingFileRefusal, MessageIcon::Critical);
+        return;
+    }
+    if (path.isEmpty())
+        return;
+
+    const std::optional<ReadingFileHead> head = readReadingFileHead(path);
+    const QStringList values = head ? decodeReadingFile(head->bytes, head->wholeFile) : QStringList();
+    const auto position = [&values](const QComboBox* list, int line) {
+        return line < values.size() ? list->findText(values[line]) : -1;
+    };
+    const int day = position(m_cboDate, 1);
+    const int month = position(m_cboMonth, 2);
+    const int year = position(m_cboYear, 3);
+    // A date the lists do not offer would silently give a reading of whatever they showed before.
+    if (day < 0 || month < 0 || year < 0) {
+        platform.showMessage(ReadingFileRefusal, MessageIcon::Critical);
+        return;
+    }
+    m_txtName->setText(values.value(0));
+    m_cboDate->setCurrentIndex(day);
+    m_cboMonth->setCurrentIndex(month);
+    m_cboYear->setCurrentIndex(year);
+    cmdNext_Click();
+    m_app.hideClosingScreen();
+}
 
 bool frmMain::txtName_KeyPress(QKeyEvent* event)
 {

@@ -1,0 +1,36 @@
+#include "report/ReadingFileStore.h"
+
+#include "report/ReadingFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+std::optional<ReadingFileHead> readReadingFileHead(const QString& path)
+{
+    // A pipe or a device would block or never end; only regular files are read.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    ReadingFileHead head;
+    head.bytes = file.read(ReadingFileReadLimit + 1);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    head.wholeFile = head.bytes.size() <= ReadingFileReadLimit;
+    head.bytes.truncate(ReadingFileReadLimit);
+    return head;
+}
+
+bool writeReadingFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class Platform;
+class QTextEdit;
+class QWidget;
+
+// The one hook that turns web addresses in the report box into links a left-button press opens.
+class ReportLinks : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ReportLinks(Platform& platform);
+    ~ReportLinks() override;
+
+    // Starts watching the box: marks every web address in it, now and as text arrives.
+    void AttachReportLinks(QTextEdit* box, QWidget* window);
+    // Stops watching and forgets the box and window; harmless when nothing is attached.
+    void DetachReportLinks();
+
+    bool isAttached() const { return m_attached; }
+    QTextEdit* box() const;
+    QWidget* window() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void markAddresses(int from, int length);
+
+    Platform& m_platform;
+    QPointer<QTextEdit> m_box;
+    QPointer<QWidget> m_window;
+    QPointer<QObject> m_watched;
+    QMetaObject::Connection m_detection;
+    bool m_attached = false;
+    bool m_marking = false;
+};

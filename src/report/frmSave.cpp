@@ -1,0 +1,186 @@
+#include "report/frmSave.h"
+
+#include "outreach/Promotions.h"
+#include "platform/Platform.h"
+#include "report/ReadingFile.h"
+#include "report/ReadingFileStore.h"
+#include "report/ReportLinks.h"
+#include "shell/Application.h"
+#include "shell/Style.h"
+#include "shell/frmMain.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextCursor>
+
+namespace {
+
+const QSize ClientSize {512, 507};
+const QString SloganCaption = QStringLiteral("The friendliest yoga forum is at Lorewell");
+const QString VisitCaption = QStringLiteral("Click Here To Visit Lorewell Now");
+
+// The text a control shows: a label's caption or a text box's text; nothing for any other control.
+std::optional<QString> controlText(const QWidget* control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(control))
+        return box->toPlainText();
+    if (const auto* box = qobject_cast<const QTextEdit*>(control))
+        return box->toPlainText();
+    if (const auto* list = qobject_cast<const QComboBox*>(control))
+        return list->currentText();
+    return std::nullopt;
+}
+
+QTextCharFormat charFormat(const ReportFormat& format)
+{
+    QTextCharFormat result;
+    result.setFont(Style::verdana(format.pointSize, format.bold), QTextCharFormat::FontPropertiesAll);
+    result.setForeground(QColor(format.colour.red, format.colour.green, format.colour.blue));
+    return result;
+}
+
+} // namespace
+
+ReportSnapshot takeReportSnapshot(Application& app, const QWidget* readingWindow)
+{
+    ReportSnapshot snapshot;
+    const AppState& state = app.state();
+    snapshot.name = state.readingInput.Name;
+    snapshot.currentSign = state.currentSign;
+    snapshot.asanas = reportAsanaSections(state.currentSign, state.asanaCatalogue);
+    const frmMain* main = app.mainWindow();
+    for (const QString& name : reportFieldNames()) {
+        const QWidget* source
+            = name.startsWith(QLatin1String("cbo")) ? static_cast<const QWidget*>(main) : readingWindow;
+        const QWidget* control = source ? source->findChild<QWidget*>(name) : nullptr;
+        if (const std::optional<QString> text = controlText(control))
+            snapshot.fields.insert(name, *text);
+    }
+    return snapshot;
+}
+
+frmSave* frmSave::showModal(Application& app, QWidget* readingWindow)
+{
+    auto* window = new frmSave(app, readingWindow);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+    Style::centreOnScreen(window);
+    return window;
+}
+
+frmSave::frmSave(Application& app, QWidget* readingWindow)
+    : QWidget(readingWindow, Qt::Dialog)
+    , m_app(app)
+    , m_readingWindow(readingWindow)
+{
+    setObjectName(QStringLiteral("frmSave"));
+    setWindowTitle(Style::windowCaption);
+    Style::setBackground(this, Style::brown);
+    Style::fixWindowSize(this, ClientSize);
+    buildControls();
+    Form_Load();
+}
+
+frmSave::~frmSave()
+{
+    // Destroyed without a close, with the reading window for instance, it still lets go of the hook.
+    Form_Unload();
+}
+
+void frmSave::buildControls()
+{
+    const QFont topFont = Style::verdana(8.25, false, true);
+    auto* slogan = linkLabel(this, "Label14", SloganCaption, {116, 0, 282, 13}, Qt::white, topFont);
+    auto* visit = linkLabel(this, "Label1", VisitCaption, {124, 12, 266, 13}, Qt::white, topFont);
+    for (LinkLabel* label : {slogan, visit}) {
+        label->setAlignment(Qt::AlignCenter);
+        connect(label, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
+    }
+
+    m_RTB = new QTextBrowser(this);
+    m_RTB->setObjectName(QStringLiteral("RTB"));
+    m_RTB->setGeometry(0, 26, 511, 409);
+    m_RTB->setFont(Style::verdana(9.75));
+    m_RTB->setOpenLinks(false);
+    m_RTB->setUndoRedoEnabled(false);
+    QPalette palette = m_RTB->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    m_RTB->setPalette(palette);
+
+    m_cmdSave = Style::button(this, "cmdSave", QStringLiteral("&Save"), {360, 438, 75, 23});
+    m_cmdPrint = Style::button(this, "cmdPrint", QStringLiteral("&Print"), {436, 438, 75, 23});
+    connect(m_cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
+    connect(m_cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
+
+    const QRect promotion {5, 464, 503, 41};
+    const QFont promotionFont = Style::verdana(8.25, true, true);
+    auto* fullBrand = linkLabel(this, "lblFullBrand", FullBrandCaption, promotion, Style::linkBlue, promotionFont);
+    auto* coBrand = linkLabel(this, "lblCobrand", CoBrandCaption, promotion, Style::linkBlue, promotionFont);
+    for (LinkLabel* label : {fullBrand, coBrand}) {
+        label->setWordWrap(true);
+        Style::setBackground(label, Qt::white);
+    }
+    connect(fullBrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("fully-branded")); });
+    connect(coBrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
+
+    setTabOrder(m_RTB, m_cmdPrint);
+    setTabOrder(m_cmdPrint, m_cmdSave);
+    m_RTB->setFocus();
+}
+
+void frmSave::Form_Load()
+{
+    m_app.reportLinks().AttachReportLinks(m_RTB, this);
+    appendRuns(composeReport(takeReportSnapshot(m_app, m_readingWindow)));
+}
+
+void frmSave::appendRuns(const QVector<ReportRun>& runs)
+{
+    QTextCursor cursor(m_RTB->document());
+    cursor.movePosition(QTextCursor::End);
+    // One edit: the box lays the document out once, and link detection sees it once.
+    cursor.beginEditBlock();
+    for (const ReportRun& run : runs)
+        cursor.insertText(run.text, charFormat(run.format));
+    cursor.endEditBlock();
+    // Opens at the top with nothing selected, so Print offers the whole report.
+    m_RTB->moveCursor(QTextCursor::Start);
+}
+
+void frmSave::cmdSave_Click()
+{
+    const QString path = m_app.platform().getSaveFileName(readingFileSaveRequest());
+    if (path.isEmpty())
+        return;
+    writeReadingFile(withReadingFileExtension(path), encodeReadingFile(m_app.state().readingInput));
+}
+
+void frmSave::cmdPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!m_app.platform().execPrintDialog(printer, m_RTB->textCursor().hasSelection()))
+        return;
+    // A selection range in the printer prints just the box's selection.
+    m_RTB->print(&printer);
+}
+
+void frmSave::Form_Unload()
+{
+    if (m_app.reportLinks().box() == m_RTB)
+        m_app.reportLinks().DetachReportLinks();
+}
+
+void frmSave::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
