@@ -52,7 +52,8 @@ void Application::showClosingScreen()
     quitApplication();
 }
 
-void Application::hideClosingScreen() { }
+void Application::hideClosingScreen()
+{ }
 
 void Application::showAbout(QWidget* parent)
 {
