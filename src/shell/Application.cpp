@@ -12,8 +12,7 @@ Application::Application(Platform& platform, const QString& applicationName)
     : m_platform(platform)
     , m_applicationName(applicationName)
     , m_reportLinks(std::make_unique<ReportLinks>(platform))
-{
-}
+{ }
 
 Application::~Application()
 {
