@@ -11,15 +11,15 @@
 struct ElementConstitution
 {
     const char* element;
-    const char* description;      // lblConstitutionTypeDesc
-    const char* excessEffects;    // txtConstitutionTypeExcessDesc
+    const char* description; // lblConstitutionTypeDesc
+    const char* excessEffects; // txtConstitutionTypeExcessDesc
     const char* excessItemToTake; // lblExcessItemToBeTaken
     const char* excessItemToAvoid; // lblExcessItemToAvoid
-    const char* excessRemedy;     // lblExcessRemedy
-    const char* lowEffects;       // txtConstitutionTypeLowDesc
-    const char* lowItemToTake;    // lblLowItemToBeTaken
-    const char* lowItemToAvoid;   // lblLowItemToAvoid
-    const char* lowRemedy;        // lblLowRemedy
+    const char* excessRemedy; // lblExcessRemedy
+    const char* lowEffects; // txtConstitutionTypeLowDesc
+    const char* lowItemToTake; // lblLowItemToBeTaken
+    const char* lowItemToAvoid; // lblLowItemToAvoid
+    const char* lowRemedy; // lblLowRemedy
 };
 
 constexpr int ElementCount = 4;

@@ -5,11 +5,10 @@
 // One value the reading action writes into the reading window, addressed by control name.
 struct ReadingField
 {
-    enum class Kind
-    {
+    enum class Kind {
         Caption, // a label's caption
-        Text,    // a text box's text
-        Picture  // a picture box's picture, given as a resource path
+        Text, // a text box's text
+        Picture // a picture box's picture, given as a resource path
     };
 
     QString control;

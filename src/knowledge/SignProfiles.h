@@ -11,42 +11,42 @@
 struct SignCharacteristics
 {
     const char* sign;
-    const char* element;       // lblSunSignElement, also the constitution type
-    const char* luckyNumber;   // lblSunSignNumber
-    const char* luckyColor;    // lblSunSignColor
-    const char* luckyDay;      // lblSunSignDay
+    const char* element; // lblSunSignElement, also the constitution type
+    const char* luckyNumber; // lblSunSignNumber
+    const char* luckyColor; // lblSunSignColor
+    const char* luckyDay; // lblSunSignDay
     const char* compatibility; // lblSunSignCompatibility
-    const char* birthStone;    // lblSunSignBirthStone
-    const char* quality;       // lblSunSignQuality
-    const char* bodyParts;     // lblBodyPartBySunSign
+    const char* birthStone; // lblSunSignBirthStone
+    const char* quality; // lblSunSignQuality
+    const char* bodyParts; // lblBodyPartBySunSign
 };
 
 // Fitness ratings of a sign, each one of three fixed phrases.
 struct SignFitnessRatings
 {
     const char* sign;
-    const char* athletic;    // lblAthletic
-    const char* endurance;   // lblEndurance
+    const char* athletic; // lblAthletic
+    const char* endurance; // lblEndurance
     const char* flexibility; // lblFlexibility
-    const char* focus;       // lblFocus
-    const char* motivated;   // lblMotivated
-    const char* routine;     // lblRoutine
-    const char* teamWork;    // lblTeamWork
-    const char* variety;     // lblvariety
+    const char* focus; // lblFocus
+    const char* motivated; // lblMotivated
+    const char* routine; // lblRoutine
+    const char* teamWork; // lblTeamWork
+    const char* variety; // lblvariety
 };
 
 // The written paragraphs of a sign.
 struct SignWriting
 {
     const char* sign;
-    const char* famousPeople;   // lblSunSignFamousPersonBorn
+    const char* famousPeople; // lblSunSignFamousPersonBorn
     const char* positiveTraits; // txtSunSignPositiveTraits
     const char* negativeTraits; // txtSunSignNegativeTraits
     const char* healthProblems; // txtHealthProblems
-    const char* requiredDiet;   // txtRequiredDiet
-    const char* dietToAvoid;    // txtDiettoAvoid
-    const char* dietAdvice;     // txtDietAdvice
-    const char* fitness;        // txtSunSignDesc
+    const char* requiredDiet; // txtRequiredDiet
+    const char* dietToAvoid; // txtDiettoAvoid
+    const char* dietAdvice; // txtDietAdvice
+    const char* fitness; // txtSunSignDesc
 };
 
 struct SignProfile

@@ -4,8 +4,7 @@
 #include <QMap>
 #include <QTest>
 
-namespace
-{
+namespace {
 
 QMap<QString, QString> fieldsByControl(const QString& element)
 {
@@ -49,7 +48,7 @@ void tst_ElementConstitutions::itemsAndRemedies_data()
         {"Air", "lblExcessItemToAvoid", "Raw foods, grains, yeasty foods and refined sugar."},
         {"Air", "lblExcessRemedy", "Enzymes that enables proper absorption of food items and nutrients."},
         {"Air", "lblLowItemToBeTaken",
-         "Ample amount of raw fruits, fresh vegetable, garlic, ginger and vegetable juices."},
+            "Ample amount of raw fruits, fresh vegetable, garlic, ginger and vegetable juices."},
         {"Air", "lblLowItemToAvoid", "Nothing to Avoid"},
         {"Air", "lblLowRemedy", "Dandelion root and/or angostura bitters."},
         {"Water", "lblExcessItemToBeTaken", "Steamed vegetable, beans of all kind and fruits."},
@@ -59,15 +58,15 @@ void tst_ElementConstitutions::itemsAndRemedies_data()
         {"Water", "lblLowItemToAvoid", "All kinds of root vegetables."},
         {"Water", "lblLowRemedy", "Sweetened honey and fruit juices."},
         {"Earth", "lblExcessItemToBeTaken",
-         "Fruit- salads, sprouts, steamed vegetables with spices added, juices, soups and teas."},
+            "Fruit- salads, sprouts, steamed vegetables with spices added, juices, soups and teas."},
         {"Earth", "lblExcessItemToAvoid", "Heavy and spicy food items."},
         {"Earth", "lblExcessRemedy",
-         "Bitter tonics such as gentian or Swedish bitters, hot spices such as ginger, black pepper and cayenne."},
+            "Bitter tonics such as gentian or Swedish bitters, hot spices such as ginger, black pepper and cayenne."},
         {"Earth", "lblLowItemToBeTaken",
-         "Meat, potatoes, unrefined grains, root crops, dairy, steamed vegetables, cheese, butter, sugar and oil."},
+            "Meat, potatoes, unrefined grains, root crops, dairy, steamed vegetables, cheese, butter, sugar and oil."},
         {"Earth", "lblLowItemToAvoid", "Fruits."},
         {"Earth", "lblLowRemedy",
-         "Demulcents such as licorice and slippery elm, seaweed and minerals, Ginseng, astragals, ahashwaganda."},
+            "Demulcents such as licorice and slippery elm, seaweed and minerals, Ginseng, astragals, ahashwaganda."},
     };
     for (const auto& row : rows)
         QTest::addRow("%s %s", row[0], row[1]) << row[0] << row[1] << row[2];
@@ -84,8 +83,8 @@ void tst_ElementConstitutions::itemsAndRemedies()
 void tst_ElementConstitutions::fillsNineFieldsInOrder()
 {
     const QStringList order = {"lblConstitutionTypeDesc", "txtConstitutionTypeExcessDesc", "lblExcessItemToBeTaken",
-                               "lblExcessItemToAvoid",    "lblExcessRemedy",               "txtConstitutionTypeLowDesc",
-                               "lblLowItemToBeTaken",     "lblLowItemToAvoid",             "lblLowRemedy"};
+        "lblExcessItemToAvoid", "lblExcessRemedy", "txtConstitutionTypeLowDesc", "lblLowItemToBeTaken",
+        "lblLowItemToAvoid", "lblLowRemedy"};
     const QStringList elements = {"Fire", "Air", "Water", "Earth"};
     QCOMPARE(int(elementConstitutions().size()), elements.size());
     for (int i = 0; i < elements.size(); ++i) {
@@ -126,7 +125,7 @@ void tst_ElementConstitutions::paragraphsHaveTheirShape()
         const QString text = fieldsByControl(element).value(control);
         const QString where = element + " " + control + ": ";
         QVERIFY2(text.size() >= shortest && text.size() <= longest,
-                 qPrintable(where + QString::number(text.size()) + " characters"));
+            qPrintable(where + QString::number(text.size()) + " characters"));
         QVERIFY2(!text.contains('\r') && !text.contains('\n'), qPrintable(where + "has a line break"));
         QVERIFY2(text == text.trimmed() && text.endsWith('.'), qPrintable(where + "is not a paragraph"));
         QVERIFY2(text.contains(element), qPrintable(where + "does not name its element"));

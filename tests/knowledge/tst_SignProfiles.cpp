@@ -5,8 +5,7 @@
 #include <QSet>
 #include <QTest>
 
-namespace
-{
+namespace {
 
 QMap<QString, QString> fieldsByControl(const QString& sign)
 {
@@ -42,9 +41,8 @@ private slots:
 
 void tst_SignProfiles::characteristics_data()
 {
-    const char* columns[] = {"lblSunSignElement",       "lblSunSignNumber",     "lblSunSignColor",
-                             "lblSunSignDay",           "lblSunSignCompatibility", "lblSunSignBirthStone",
-                             "lblSunSignQuality",       "lblBodyPartBySunSign"};
+    const char* columns[] = {"lblSunSignElement", "lblSunSignNumber", "lblSunSignColor", "lblSunSignDay",
+        "lblSunSignCompatibility", "lblSunSignBirthStone", "lblSunSignQuality", "lblBodyPartBySunSign"};
     QTest::addColumn<QString>("sign");
     QTest::addColumn<QStringList>("controls");
     QTest::addColumn<QStringList>("values");
@@ -56,17 +54,17 @@ void tst_SignProfiles::characteristics_data()
         {"Taurus", "Earth", "6", "Green", "Friday", "Capricorn and Virgo", "Emerald", "Fixed", "Throat, Neck"},
         {"Gemini", "Air", "5", "Yellow", "Wednesday", "Aquarius and Libra", "Agate", "Mutable", "Lungs, Arms, Hands"},
         {"Cancer", "Water", "2", "Silver", "Monday", "Pisces and Scorpio", "Pearl", "Cardinal",
-         "Breast, Chest, Stomach"},
+            "Breast, Chest, Stomach"},
         {"Leo", "Fire", "8 and 9", "Gold", "Sunday", "Aries and Sagittarius", "Ruby", "Fixed", "Heart, Spine"},
         {"Virgo", "Earth", "3 and 5", "Blue", "Wednesday", "Capricorn and Taurus", "Sapphire", "Mutable",
-         "Intestines, Pancreas"},
+            "Intestines, Pancreas"},
         {"Libra", "Air", "6 and 9", "Blue", "Friday", "Aquarius and Gemini", "Opal", "Cardinal", "Loins, Kidneys"},
         {"Scorpio", "Water", "2 and 4", "Burgundy and Black", "Tuesday", "Cancer and Pisces", "Topaz", "Fixed",
-         "Reproductive Organs"},
+            "Reproductive Organs"},
         {"Sagittarius", "Fire", "5 and 7", "Purple", "Thursday", "Aries and Leo", "Turquoise", "Mutable", "Thighs"},
         {"Capricorn", "Earth", "8 and 2", "Brown", "Saturday", "Taurus and Virgo", "Garnet", "Cardinal", "Knees"},
         {"Aquarius", "Air", "1 and 7", "Blue, Violet", "Wednesday", "Taurus and Virgo", "Amethyst", "Fixed",
-         "Ankles, Blood"},
+            "Ankles, Blood"},
         {"Pisces", "Water", "2 and 6", "Sea green", "Friday", "Taurus and Virgo", "Aquamarine", "Mutable", "Feet"},
     };
     for (const QStringList& row : rows)
@@ -93,29 +91,29 @@ void tst_SignProfiles::fitnessRatings_data()
     QTest::addColumn<QStringList>("values");
     const QList<QStringList> rows = {
         {"Aries", "Highly Athletic", "Low Endurance", "Medium Flexibility", "Zero Focus", "Highly Motivated",
-         "No Routine", "Zero Team-Work", "Needs variety"},
+            "No Routine", "Zero Team-Work", "Needs variety"},
         {"Taurus", "Low Athletic Ability", "High Endurance", "Low Flexibility", "High Focus", "Moderately Motivated",
-         "Belief Routine", "Moderate Team-Work", "No Belief in Variety"},
+            "Belief Routine", "Moderate Team-Work", "No Belief in Variety"},
         {"Gemini", "Moderately Athletic", "Low Endurance", "High Flexibility", "Zero Focus", "Zero Motivation",
-         "No Routine", "Good Team-Work", "Needs variety"},
-        {"Cancer", "Low Athletic Ability", "Low Endurance", "Medium Flexibility", "High Focus",
-         "Moderately Motivated", "Belief Routine", "Good Team-Work", "Moderate Variety"},
+            "No Routine", "Good Team-Work", "Needs variety"},
+        {"Cancer", "Low Athletic Ability", "Low Endurance", "Medium Flexibility", "High Focus", "Moderately Motivated",
+            "Belief Routine", "Good Team-Work", "Moderate Variety"},
         {"Leo", "Highly Athletic", "High Endurance", "Low Flexibility", "High Focus", "Highly Motivated",
-         "Moderate Routine", "Moderate Team-Work", "Moderate Variety"},
+            "Moderate Routine", "Moderate Team-Work", "Moderate Variety"},
         {"Virgo", "Low Athletic Ability", "Medium Endurance", "High Flexibility", "Good Focus", "Highly Motivated",
-         "Belief Routine", "Good Team-Work", "Needs variety"},
+            "Belief Routine", "Good Team-Work", "Needs variety"},
         {"Libra", "Moderately Athletic", "Low Endurance", "Medium Flexibility", "Zero Focus", "Moderately Motivated",
-         "Moderate Routine", "Good Team-Work", "Moderate Variety"},
+            "Moderate Routine", "Good Team-Work", "Moderate Variety"},
         {"Scorpio", "Moderately Athletic", "High Endurance", "Low Flexibility", "High Focus", "Highly Motivated",
-         "Moderate Routine", "Moderate Team-Work", "No Belief in Variety"},
+            "Moderate Routine", "Moderate Team-Work", "No Belief in Variety"},
         {"Sagittarius", "Highly Athletic", "Low Endurance", "High Flexibility", "Zero Focus", "Highly Motivated",
-         "No Routine", "Zero Team-Work", "Needs variety"},
-        {"Capricorn", "Moderately Athletic", "High Endurance", "Medium Flexibility", "High Focus",
-         "Highly Motivated", "Moderate Routine", "Moderate Team-Work", "No Belief in Variety"},
+            "No Routine", "Zero Team-Work", "Needs variety"},
+        {"Capricorn", "Moderately Athletic", "High Endurance", "Medium Flexibility", "High Focus", "Highly Motivated",
+            "Moderate Routine", "Moderate Team-Work", "No Belief in Variety"},
         {"Aquarius", "Highly Athletic", "High Endurance", "Low Flexibility", "High Focus", "Moderately Motivated",
-         "No Routine", "Good Team-Work", "Needs variety"},
+            "No Routine", "Good Team-Work", "Needs variety"},
         {"Pisces", "Low Athletic Ability", "Low Endurance", "High Flexibility", "Zero Focus", "Moderately Motivated",
-         "No Routine", "Good Team-Work", "Needs variety"},
+            "No Routine", "Good Team-Work", "Needs variety"},
     };
     for (const QStringList& row : rows)
         QTest::newRow(qPrintable(row[0])) << row[0] << row.mid(1);
@@ -125,8 +123,8 @@ void tst_SignProfiles::fitnessRatings()
 {
     QFETCH(QString, sign);
     QFETCH(QStringList, values);
-    const QStringList controls = {"lblAthletic", "lblEndurance", "lblFlexibility", "lblFocus",
-                                  "lblMotivated", "lblRoutine", "lblTeamWork", "lblvariety"};
+    const QStringList controls = {"lblAthletic", "lblEndurance", "lblFlexibility", "lblFocus", "lblMotivated",
+        "lblRoutine", "lblTeamWork", "lblvariety"};
     const QMap<QString, QString> fields = fieldsByControl(sign);
     for (int i = 0; i < controls.size(); ++i)
         QCOMPARE(fields.value(controls[i]), values[i]);
@@ -134,17 +132,15 @@ void tst_SignProfiles::fitnessRatings()
 
 void tst_SignProfiles::everySignFillsThirtyFieldsInOrder()
 {
-    const QStringList order = {
-        "lblSunSign",           "lblSunSignElement",       "lblSunSignNumber",         "lblSunSignColor",
-        "lblSunSignDay",        "lblSunSignCompatibility", "lblSunSignBirthStone",     "lblSunSignQuality",
-        "lblSunSignFamousPersonBorn", "txtSunSignPositiveTraits", "txtSunSignNegativeTraits", "picSunSign",
-        "lblSunSignYourSunSign", "lblBodyPartBySunSign",   "txtHealthProblems",        "txtRequiredDiet",
-        "txtDiettoAvoid",       "txtDietAdvice",           "lblConstitutionType",      "lblConstitutionTypeExcess",
-        "lblConstitutionTypeLow", "lblAthletic",           "lblEndurance",             "lblFlexibility",
-        "lblFocus",             "lblMotivated",            "lblRoutine",               "lblTeamWork",
-        "lblvariety",           "txtSunSignDesc"};
-    const QStringList signs = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
-                               "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    const QStringList order
+        = {"lblSunSign", "lblSunSignElement", "lblSunSignNumber", "lblSunSignColor", "lblSunSignDay",
+            "lblSunSignCompatibility", "lblSunSignBirthStone", "lblSunSignQuality", "lblSunSignFamousPersonBorn",
+            "txtSunSignPositiveTraits", "txtSunSignNegativeTraits", "picSunSign", "lblSunSignYourSunSign",
+            "lblBodyPartBySunSign", "txtHealthProblems", "txtRequiredDiet", "txtDiettoAvoid", "txtDietAdvice",
+            "lblConstitutionType", "lblConstitutionTypeExcess", "lblConstitutionTypeLow", "lblAthletic", "lblEndurance",
+            "lblFlexibility", "lblFocus", "lblMotivated", "lblRoutine", "lblTeamWork", "lblvariety", "txtSunSignDesc"};
+    const QStringList signs = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio", "Sagittarius",
+        "Capricorn", "Aquarius", "Pisces"};
     QCOMPARE(int(signProfiles().size()), signs.size());
     for (int n = 0; n < signs.size(); ++n) {
         const SignProfile& profile = signProfiles()[n];
@@ -229,7 +225,7 @@ void tst_SignProfiles::writtenParagraphsHaveTheirShape()
         const QString text = fieldsByControl(profile.sign()).value(control);
         const QString where = profile.sign() + " " + control + ": ";
         QVERIFY2(text.size() >= shortest && text.size() <= longest,
-                 qPrintable(where + QString::number(text.size()) + " characters"));
+            qPrintable(where + QString::number(text.size()) + " characters"));
         QVERIFY2(!text.contains('\r') && !text.contains('\n'), qPrintable(where + "has a line break"));
         QVERIFY2(text == text.trimmed() && !text.contains("  "), qPrintable(where + "has stray spaces"));
         QVERIFY2(text.at(0).isUpper() && text.endsWith('.'), qPrintable(where + "is not a sentence"));
