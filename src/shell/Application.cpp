@@ -11,8 +11,7 @@
 Application::Application(Platform& platform, const QString& applicationName)
     : m_platform(platform)
     , m_applicationName(applicationName)
-{
-}
+{ }
 
 Application::~Application()
 {
@@ -67,7 +66,8 @@ void Application::showClosingScreen()
     quitApplication();
 }
 
-void Application::hideClosingScreen() { }
+void Application::hideClosingScreen()
+{ }
 
 void Application::showAbout(QWidget* parent)
 {
