@@ -10,6 +10,7 @@
 class Platform;
 class ReportLinks;
 class QWidget;
+class frmDisplay;
 class frmMain;
 
 // Owns the program-wide reading state and the windows, and is the one way windows reach each other.
@@ -31,6 +32,10 @@ public:
     bool start();
 
     frmMain* mainWindow() const;
+    // The reading window of the current reading; nullptr before the first reading and once it is unloaded.
+    frmDisplay* displayWindow() const;
+    // The reading window, created hidden when there is none.
+    frmDisplay* ensureDisplayWindow();
 
     void openSitePage(const QString& pageKey);
 
@@ -50,5 +55,6 @@ private:
     AppState m_state;
     std::unique_ptr<ReportLinks> m_reportLinks;
     QPointer<frmMain> m_main;
+    QPointer<frmDisplay> m_display;
     bool m_quitting = false;
 };

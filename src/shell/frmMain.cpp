@@ -1,8 +1,10 @@
 #include "shell/frmMain.h"
 
+#include "knowledge/FillReading.h"
 #include "outreach/Promotions.h"
 #include "outreach/UpdateReminder.h"
 #include "platform/Platform.h"
+#include "reading/frmDisplay.h"
 #include "report/ReadingFile.h"
 #include "report/ReadingFileStore.h"
 #include "shell/Application.h"
@@ -297,6 +299,13 @@ void frmMain::cmdNext_Click()
     state.readingInput.Month = m_cboMonth->currentText().trimmed();
     state.readingInput.Day = qint16(m_cboDate->currentText().trimmed().toInt());
     DetermineSunSign(state.currentSign, m_cboMonth->currentIndex(), m_cboDate->currentIndex());
+    FillSignProfile(m_app);
+    FillConstitution(m_app);
+    // Step 6, building the asana catalogue, comes with the asana catalogue.
+    hide();
+    m_app.hideClosingScreen();
+    if (frmDisplay* display = m_app.displayWindow())
+        display->showReading();
 }
 
 void frmMain::cmdOpen_Click()
