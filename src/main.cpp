@@ -1,0 +1,22 @@
+#include "platform/QtPlatform.h"
+#include "shell/Application.h"
+#include "shell/Style.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+int main(int argc, char* argv[])
+{
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("astravida"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Astravida"));
+    QApplication::setApplicationVersion(QStringLiteral("1.25"));
+    Style::installFonts();
+
+    QtPlatform platform;
+    // Settings live under the executable's own name.
+    Application app(platform, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    if (!app.start())
+        return 0;
+    return QApplication::exec();
+}

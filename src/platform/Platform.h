@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+class QPrinter;
+
+enum class MessageIcon { Information, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct FileDialogRequest
+{
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+    bool confirmOverwrite = false;
+    bool mustExist = false;
+};
+
+// Everything outside the program goes through here, so tests can replace all of it.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // A modal box titled with the application's name.
+    virtual MessageAnswer showMessage(const QString& text, MessageIcon icon,
+                                      MessageButtons buttons = MessageButtons::Ok)
+        = 0;
+    // Both return an empty path when the user cancels.
+    virtual QString getOpenFileName(const FileDialogRequest& request) = 0;
+    virtual QString getSaveFileName(const FileDialogRequest& request) = 0;
+    // Lets the user pick and set up the printer; false when cancelled.
+    virtual bool execPrintDialog(QPrinter& printer, bool selectionPreset) = 0;
+
+    virtual void openUrl(const QString& url) = 0;
+
+    // Per-user store; a missing entry reads as empty text.
+    virtual QString readSetting(const QString& application, const QString& section, const QString& key) = 0;
+    virtual void writeSetting(const QString& application, const QString& section, const QString& key,
+                              const QString& value)
+        = 0;
+
+    virtual QDateTime now() = 0;
+    virtual void seedRandom(quint32 seed) = 0;
+    // Uniform in [0, 1).
+    virtual double random() = 0;
+
+    virtual bool anotherInstanceRunning() = 0;
+    // Ends the process at once; only the test double returns.
+    virtual void endProcess() = 0;
+};

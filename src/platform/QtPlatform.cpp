@@ -1,0 +1,142 @@
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const QString Title = QStringLiteral("Astravida");
+
+QWidget* dialogParent()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+QFileDialog::Options dialogOptions()
+{
+    return QFileDialog::DontResolveSymlinks;
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon, MessageButtons buttons)
+{
+    // A lone carriage return separates lines in the program's messages; Qt breaks lines on line feeds.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, Title, shown,
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    dialogParent());
+    const int answer = box.exec();
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+QString QtPlatform::getOpenFileName(const FileDialogRequest& request)
+{
+    QFileDialog dialog(dialogParent(), request.title);
+    dialog.setOptions(dialogOptions());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtPlatform::getSaveFileName(const FileDialogRequest& request)
+{
+    QFileDialog dialog(dialogParent(), request.title);
+    QFileDialog::Options options = dialogOptions();
+    if (!request.confirmOverwrite)
+        options |= QFileDialog::DontConfirmOverwrite;
+    dialog.setOptions(options);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtPlatform::execPrintDialog(QPrinter& printer, bool selectionPreset)
+{
+    QPrintDialog dialog(&printer, dialogParent());
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile;
+    if (selectionPreset)
+        options |= QAbstractPrintDialog::PrintSelection;
+    dialog.setOptions(options);
+    dialog.setPrintRange(selectionPreset ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatform::openUrl(const QString& url)
+{
+    QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+}
+
+QString QtPlatform::readSetting(const QString& application, const QString& section, const QString& key)
+{
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
+    return settings.value(section + QLatin1Char('/') + key).toString();
+}
+
+void QtPlatform::writeSetting(const QString& application, const QString& section, const QString& key,
+                              const QString& value)
+{
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
+    settings.setValue(section + QLatin1Char('/') + key, value);
+    settings.sync();
+}
+
+QDateTime QtPlatform::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+void QtPlatform::seedRandom(quint32 seed)
+{
+    m_random.seed(seed);
+}
+
+double QtPlatform::random()
+{
+    return m_random.generateDouble();
+}
+
+bool QtPlatform::anotherInstanceRunning()
+{
+    // A per-user lock file: a crashed instance leaves a stale lock that QLockFile recognises and takes over.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    m_instanceLock = std::make_unique<QLockFile>(folder + QStringLiteral("/astravida.lock"));
+    m_instanceLock->setStaleLockTime(0);
+    return !m_instanceLock->tryLock(0);
+}
+
+void QtPlatform::endProcess()
+{
+    m_instanceLock.reset();
+    std::fflush(nullptr);
+    std::exit(EXIT_SUCCESS);
+}

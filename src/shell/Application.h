@@ -1,0 +1,48 @@
+#pragma once
+
+#include "shell/AppState.h"
+
+#include <QObject>
+#include <QPointer>
+
+class Platform;
+class QWidget;
+class frmMain;
+
+// Owns the program-wide reading state and the windows, and is the one way windows reach each other.
+class Application : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Application(Platform& platform, const QString& applicationName = QStringLiteral("astravida"));
+    ~Application() override;
+
+    Platform& platform() const { return m_platform; }
+    AppState& state() { return m_state; }
+    // The name the per-user settings are kept under.
+    const QString& applicationName() const { return m_applicationName; }
+
+    // Start-up; false when another instance already runs and this one has ended.
+    bool start();
+
+    frmMain* mainWindow() const;
+
+    void openSitePage(const QString& pageKey);
+
+    void showClosingScreen();
+    void hideClosingScreen();
+    void showAbout(QWidget* parent);
+
+    // Unloads every window, then ends the process; reached again while unloading, it ends at once.
+    void quitApplication();
+    bool isQuitting() const { return m_quitting; }
+
+private:
+    void bringPromotionToFront();
+
+    Platform& m_platform;
+    QString m_applicationName;
+    AppState m_state;
+    QPointer<frmMain> m_main;
+    bool m_quitting = false;
+};

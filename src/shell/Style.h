@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+#include <QRect>
+
+class QWidget;
+
+// The look every window shares.
+namespace Style {
+
+inline const QColor brown{130, 57, 4};
+inline const QColor yellow{255, 255, 0};
+inline const QColor lightYellow{255, 255, 128};
+inline const QColor grey{128, 128, 128};
+inline const QColor cyan{0, 255, 255};
+inline const QColor linkBlue{0, 0, 255};
+inline const QString windowCaption = QStringLiteral("Astravida v1.25");
+
+// Verdana, or DejaVu Sans where Verdana is missing.
+QFont verdana(double pointSize, bool bold = false, bool underline = false, bool italic = false);
+// Makes Verdana fall back to DejaVu Sans and sets the program's default font.
+void installFonts();
+
+void setBackground(QWidget* widget, const QColor& colour);
+void setForeground(QWidget* widget, const QColor& colour);
+
+// A label with text colour, font and geometry in one call, named by its objectName.
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry, const QColor& colour,
+              const QFont& font);
+// Grey face, bold Verdana caption.
+void styleButton(QPushButton* button, const char* name, const QRect& geometry);
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+// A fixed-size window that cannot be resized, centred on its screen.
+void fixWindowSize(QWidget* window, const QSize& clientSize);
+void centreOnScreen(QWidget* window);
+
+} // namespace Style
+
+// A label that opens something when clicked, with the hand pointer of a link.
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit LinkLabel(QWidget* parent = nullptr);
+    // Captions keep their "&&" and show it as one "&".
+    void setCaption(const QString& caption);
+    void setHandPointer(bool hand);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+LinkLabel* linkLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
+                     const QColor& colour, const QFont& font);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The twelve sign names in zodiac order; the exact text is each sign's identifier.
+const QStringList& signNames();
+// The element ("Fire", "Earth", "Air", "Water") of a sign name, empty for anything else.
+QString elementOfSign(const QString& sign);
+
+// The sign for zero-based list positions (month 0..11, day 0..30); nothing outside those ranges.
+std::optional<QString> signForPositions(int monthPosition, int dayPosition);
+// Leaves the current sign as it was when the positions name no day.
+void DetermineSunSign(QString& currentSign, int monthPosition, int dayPosition);

@@ -1,0 +1,359 @@
+#include "shell/frmMain.h"
+
+#include "outreach/Promotions.h"
+#include "outreach/UpdateReminder.h"
+#include "platform/Platform.h"
+#include "shell/Application.h"
+#include "shell/InputChecks.h"
+#include "shell/Style.h"
+#include "shell/SunSign.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+#include <cmath>
+
+namespace {
+
+const QColor LightPink{255, 182, 193};
+const QColor CautionGreen{0, 255, 0};
+const QSize ClientSize{640, 410};
+
+const QString WelcomeText = QStringLiteral(
+    "Welcome to Astravida! Yoga helps people keep fit and attain mental peace. Enter your date of birth to get a "
+    "detailed report on the health ailments that may afflict you, as your sun sign suggests, and on how yoga can "
+    "help you keep them at bay.");
+const QString BannerText
+    = QStringLiteral("Talk yoga, stars and wellbeing with friends on the free Lorewell discussion board at lorewell.com");
+
+// A button whose caption wraps onto several lines, for the large open button.
+class WrappingButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(rect().adjusted(8, 4, -8, -4), Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+};
+
+QComboBox* dateList(QWidget* parent, const char* name, const QStringList& items, const QRect& geometry)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(false);
+    list->addItems(items);
+    list->setGeometry(geometry);
+    list->setMaxVisibleItems(12);
+    QPalette palette = list->palette();
+    for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})
+        palette.setColor(role, Style::brown);
+    for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+        palette.setColor(role, Qt::white);
+    list->setPalette(palette);
+    return list;
+}
+
+QStringList numbers(int first, int last)
+{
+    QStringList result;
+    for (int n = first; n <= last; ++n)
+        result.append(QString::number(n));
+    return result;
+}
+
+const QStringList MonthNames{"January", "February", "March",     "April",   "May",      "June",
+                             "July",    "August",   "September", "October", "November", "December"};
+
+} // namespace
+
+frmMain::frmMain(Application& app)
+    : m_app(app)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(Style::windowCaption);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("mainPanel"));
+    setCentralWidget(central);
+    buildPanel(central);
+    buildMenus();
+    Style::fixWindowSize(this, ClientSize + QSize(0, menuBar()->sizeHint().height()));
+
+    Form_Load();
+    m_txtName->setFocus();
+}
+
+void frmMain::buildPanel(QWidget* central)
+{
+    Style::setBackground(central, Style::brown);
+
+    auto* top = new QWidget(central);
+    top->setObjectName(QStringLiteral("topStrip"));
+    top->setGeometry(0, 0, ClientSize.width(), 41);
+    Style::setBackground(top, Qt::white);
+    auto* banner = linkLabel(top, "Label61", BannerText, top->rect(), Style::brown, Style::verdana(8.25, true, true));
+    banner->setAlignment(Qt::AlignCenter);
+    connect(banner, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
+
+    auto* welcome = Style::label(central, "Label3", WelcomeText, {16, 50, 608, 58}, Style::yellow, Style::verdana(8.25));
+    welcome->setWordWrap(true);
+    welcome->setAlignment(Qt::AlignCenter);
+    auto* instruction
+        = Style::label(central, "Label4", QStringLiteral("Just input your name and date of birth and get a Reading Now!"),
+                       {16, 112, 608, 20}, LightPink, Style::verdana(9.75, true));
+    instruction->setAlignment(Qt::AlignCenter);
+
+    m_cmdOpen = new WrappingButton(QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"), central);
+    Style::styleButton(m_cmdOpen, "cmdOpen", {24, 148, 200, 104});
+    m_cmdOpen->setFont(Style::verdana(9.75, true));
+    connect(m_cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+
+    const QFont headingFont = Style::verdana(8.25, true);
+    Style::label(central, "Label1", QStringLiteral("Name"), {256, 154, 100, 20}, Qt::white, headingFont);
+    m_txtName = new QLineEdit(central);
+    m_txtName->setObjectName(QStringLiteral("txtName"));
+    m_txtName->setGeometry(372, 152, 244, 24);
+    m_txtName->setFont(Style::verdana(9.75, true));
+    // Typing is the only way into the box: pasting and dropping would slip past the key filter.
+    m_txtName->setContextMenuPolicy(Qt::NoContextMenu);
+    m_txtName->setAcceptDrops(false);
+    m_txtName->installEventFilter(this);
+    QPalette namePalette = m_txtName->palette();
+    namePalette.setColor(QPalette::Base, Style::brown);
+    namePalette.setColor(QPalette::Text, Qt::white);
+    m_txtName->setPalette(namePalette);
+
+    Style::label(central, "Label2", QStringLiteral("Date Of Birth"), {256, 214, 110, 20}, Qt::white, headingFont);
+    const QFont smallFont = Style::verdana(8.25);
+    Style::label(central, "Label5", QStringLiteral("Date"), {372, 192, 56, 16}, Qt::white, smallFont);
+    Style::label(central, "Label7", QStringLiteral("Month"), {436, 192, 104, 16}, Qt::white, smallFont);
+    Style::label(central, "Label6", QStringLiteral("Year"), {548, 192, 68, 16}, Qt::white, smallFont);
+    m_cboDate = dateList(central, "cboDate", {}, {372, 210, 56, 24});
+    m_cboMonth = dateList(central, "cboMonth", {}, {436, 210, 104, 24});
+    m_cboYear = dateList(central, "cboYear", {}, {548, 210, 68, 24});
+
+    auto* caution = Style::label(central, "Label8",
+                                 QStringLiteral("Please Note: If you are suffering from health ailments, kindly consult "
+                                                "your doctor before doing the yoga exercises."),
+                                 {16, 262, 608, 36}, CautionGreen, Style::verdana(8.25, true));
+    caution->setWordWrap(true);
+    caution->setAlignment(Qt::AlignCenter);
+
+    m_cmdNext = Style::button(central, "cmdNext", QStringLiteral("Get Suitable &Yogas For My Zodiac"),
+                              {8, 308, 624, 36});
+    m_cmdNext->setFont(Style::verdana(9.75, true));
+    connect(m_cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+
+    auto* bottom = new QWidget(central);
+    bottom->setObjectName(QStringLiteral("bottomStrip"));
+    bottom->setGeometry(0, 352, ClientSize.width(), 58);
+    Style::setBackground(bottom, Qt::white);
+    const QRect promotion{8, 6, 520, 46};
+    const QFont linkFont = Style::verdana(8.25, true, true);
+    m_lblFullBrand = linkLabel(bottom, "lblFullBrand", FullBrandCaption, promotion, Style::linkBlue, linkFont);
+    m_lblCobrand = linkLabel(bottom, "lblCobrand", CoBrandCaption, promotion, Style::linkBlue, linkFont);
+    for (LinkLabel* promo : {m_lblFullBrand, m_lblCobrand}) {
+        promo->setWordWrap(true);
+        Style::setBackground(promo, Qt::white);
+    }
+    connect(m_lblFullBrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("fully-branded")); });
+    connect(m_lblCobrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
+
+    m_cmdExit = Style::button(bottom, "cmdExit", QStringLiteral("&Exit"), {548, 14, 84, 30});
+    connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
+
+    setTabOrder(m_txtName, m_cboDate);
+    setTabOrder(m_cboDate, m_cboMonth);
+    setTabOrder(m_cboMonth, m_cboYear);
+    setTabOrder(m_cboYear, m_cmdNext);
+    setTabOrder(m_cmdNext, m_cmdOpen);
+    setTabOrder(m_cmdOpen, m_cmdExit);
+    setTabOrder(m_cmdExit, banner);
+    setTabOrder(banner, m_lblFullBrand);
+    setTabOrder(m_lblFullBrand, m_lblCobrand);
+}
+
+void frmMain::buildMenus()
+{
+    struct Item
+    {
+        const char* name;
+        const char* text;
+        std::function<void()> action;
+    };
+    const auto page = [this](const char* key) { return [this, key] { m_app.openSitePage(QLatin1String(key)); }; };
+
+    const auto addItems = [this](QMenu* menu, const std::vector<Item>& items) {
+        for (const Item& item : items) {
+            if (!item.action) {
+                QAction* separator = menu->addSeparator();
+                separator->setObjectName(QLatin1String(item.name));
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromUtf8(item.text));
+            action->setObjectName(QLatin1String(item.name));
+            connect(action, &QAction::triggered, this, item.action);
+        }
+    };
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    addItems(file, {
+                       {"mnuOpenPreviouslySavedSunSignYoga", "Open Previously Saved Zodiac Yoga Reading",
+                        [this] { cmdOpen_Click(); }},
+                       {"mnuGetSuitableYogas", "Get Suitable &Yogas For My Zodiac", [this] { cmdNext_Click(); }},
+                       {"mnuExit", "E&xit", [this] { close(); }},
+                   });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    addItems(help, {
+                       {"mnuOnline", "&Online Help", page("help-web-page")},
+                       {"mnuVisit", "&Visit Us Online", page("home-page")},
+                       {"mnuHelp1", "-", nullptr},
+                       {"mnuUpdate", "Check for Software &Update", page("download-web-page")},
+                       {"mnuHelp2", "-", nullptr},
+                       {"mnuAbout", "&About Software", [this] { m_app.showAbout(this); }},
+                   });
+
+    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(donate, &QAction::triggered, this, page("donate"));
+
+    // Shown but unavailable, as it has always been.
+    QAction* makeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    makeMoney->setObjectName(QStringLiteral("mkmoney"));
+    makeMoney->setEnabled(false);
+    connect(makeMoney, &QAction::triggered, this, page("fully-branded"));
+}
+
+void frmMain::Form_Load()
+{
+    RemindAboutUpdate(m_app.platform(), m_app.applicationName());
+    m_cboDate->addItems(numbers(1, 31));
+    m_cboMonth->addItems(MonthNames);
+    m_cboYear->addItems(numbers(1900, 2050));
+    for (QComboBox* list : {m_cboDate, m_cboMonth, m_cboYear})
+        list->setCurrentIndex(0);
+}
+
+void frmMain::pickPromotion(double draw)
+{
+    // Rounds halves to even, so 1, 3, 5 and 7 together are exactly as likely as 2, 4 and 6.
+    const int pick = int(std::nearbyint(6 * draw + 1));
+    (pick % 2 == 1 ? m_lblCobrand : m_lblFullBrand)->raise();
+}
+
+bool frmMain::ValidateInput()
+{
+    const InputFields fields{m_txtName->text(), m_cboYear->currentText(), m_cboMonth->currentIndex(),
+                             m_cboDate->currentIndex()};
+    const std::optional<QString> problem = inputProblem(fields);
+    if (!problem)
+        return true;
+    m_app.platform().showMessage(*problem, MessageIcon::Information);
+    if (fields.name.isEmpty())
+        m_txtName->setFocus();
+    return false;
+}
+
+void frmMain::cmdNext_Click()
+{
+    if (!ValidateInput())
+        return;
+
+    AppState& state = m_app.state();
+    const auto trimmedSpaces = [](QString text) {
+        while (text.startsWith(QLatin1Char(' ')))
+            text.remove(0, 1);
+        while (text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
+        return text;
+    };
+    state.readingInput.Name = trimmedSpaces(m_txtName->text());
+    state.readingInput.Year = qint16(m_cboYear->currentText().trimmed().toInt());
+    state.readingInput.Month = m_cboMonth->currentText().trimmed();
+    state.readingInput.Day = qint16(m_cboDate->currentText().trimmed().toInt());
+    DetermineSunSign(state.currentSign, m_cboMonth->currentIndex(), m_cboDate->currentIndex());
+}
+
+void frmMain::cmdOpen_Click() { }
+
+bool frmMain::txtName_KeyPress(QKeyEvent* event)
+{
+    // Shortcuts such as Ctrl+V arrive as control characters, or as no text at all on some platforms.
+    QString text = event->text();
+    if (event->matches(QKeySequence::Paste) || (text.isEmpty() && (event->modifiers() & Qt::ControlModifier)
+                                                && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z))
+        text = QChar(char16_t(event->key() - Qt::Key_A + 1));
+    if (text.isEmpty())
+        return true; // navigation and modifier keys are not characters
+
+    bool handled = false;
+    for (const QChar typed : text) {
+        const NameKey key = filterNameKey(typed);
+        if (key.verdict == NameKeyVerdict::Refuse) {
+            m_app.platform().showMessage(RefusedNameKeyMessage, MessageIcon::Information);
+            handled = true;
+        } else if (key.verdict == NameKeyVerdict::Insert) {
+            m_txtName->insert(key.character);
+            handled = true;
+        }
+    }
+    return !handled;
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_txtName) {
+        if (event->type() == QEvent::KeyPress)
+            return !txtName_KeyPress(static_cast<QKeyEvent*>(event));
+        // The selection paste of X11 would put unfiltered text into the name.
+        if ((event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonPress)
+            && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    // Exit is both the default and the cancel button: Esc leaves, and so does Enter unless a button has the focus.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        m_cmdExit->click();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
+            focused->click();
+        else
+            m_cmdExit->click();
+        return;
+    default:
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    m_app.showClosingScreen();
+    event->accept();
+}

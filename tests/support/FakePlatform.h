@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QMap>
+#include <QQueue>
+#include <QStringList>
+
+// Answers from a script and records what the program showed, opened and stored.
+class FakePlatform : public Platform
+{
+public:
+    struct Message
+    {
+        QString text;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+
+    // Answers for the next boxes, in order; an unscripted box answers Ok, or No for a question.
+    void queueAnswer(MessageAnswer answer) { m_answers.enqueue(answer); }
+    void setNextOpenFileName(const QString& path) { m_openFileNames.enqueue(path); }
+    void setNextSaveFileName(const QString& path) { m_saveFileNames.enqueue(path); }
+    // The next print dialog is accepted (printing into a PDF at pdfPath) or cancelled.
+    void setNextPrint(bool accepted, const QString& pdfPath = {});
+    void setNow(const QDateTime& now) { m_now = now; }
+    // Draws for random(); once they run out, random() answers 0.
+    void queueRandom(double draw) { m_draws.enqueue(draw); }
+    void setAnotherInstanceRunning(bool running) { m_anotherInstance = running; }
+
+    static QString settingPath(const QString& application, const QString& section, const QString& key);
+
+    QList<Message> messages;
+    QStringList openedUrls;
+    QMap<QString, QString> settings;
+    QList<FileDialogRequest> openDialogs;
+    QList<FileDialogRequest> saveDialogs;
+    QList<bool> printDialogSelectionPresets;
+    QList<quint32> seeds;
+    int processEndCount = 0;
+
+    QStringList messageTexts() const;
+
+    MessageAnswer showMessage(const QString& text, MessageIcon icon, MessageButtons buttons) override;
+    QString getOpenFileName(const FileDialogRequest& request) override;
+    QString getSaveFileName(const FileDialogRequest& request) override;
+    bool execPrintDialog(QPrinter& printer, bool selectionPreset) override;
+    void openUrl(const QString& url) override { openedUrls.append(url); }
+    QString readSetting(const QString& application, const QString& section, const QString& key) override;
+    void writeSetting(const QString& application, const QString& section, const QString& key,
+                      const QString& value) override;
+    QDateTime now() override { return m_now; }
+    void seedRandom(quint32 seed) override { seeds.append(seed); }
+    double random() override { return m_draws.isEmpty() ? 0.0 : m_draws.dequeue(); }
+    bool anotherInstanceRunning() override { return m_anotherInstance; }
+    void endProcess() override { ++processEndCount; }
+
+private:
+    QQueue<MessageAnswer> m_answers;
+    QQueue<QString> m_openFileNames;
+    QQueue<QString> m_saveFileNames;
+    QQueue<QPair<bool, QString>> m_prints;
+    QQueue<double> m_draws;
+    QDateTime m_now{QDate(2026, 1, 15), QTime(10, 30)};
+    bool m_anotherInstance = false;
+};

@@ -1,0 +1,63 @@
+#include "TestSupport.h"
+
+#include "outreach/UpdateReminder.h"
+#include "platform/Scramble.h"
+#include "shell/frmMain.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStandardPaths>
+
+namespace {
+
+struct Environment
+{
+    Environment() { QStandardPaths::setTestModeEnabled(true); }
+};
+const Environment environment;
+
+} // namespace
+
+TestApp::TestApp(bool quietReminder)
+{
+    if (quietReminder) {
+        platform.writeSetting(QStringLiteral("astravida"), QStringLiteral("Settings"),
+                              ScrambleText(QStringLiteral("Duration")),
+                              ScrambleText(reminderDateText(platform.now())));
+    }
+    app = std::make_unique<Application>(platform);
+}
+
+TestApp::~TestApp()
+{
+    app.reset();
+    // Windows closed with WA_DeleteOnClose go through deleteLater.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool TestApp::start()
+{
+    return app->start();
+}
+
+frmMain* TestApp::main() const
+{
+    return app->mainWindow();
+}
+
+bool triggerAction(const QWidget* window, const QString& name)
+{
+    auto* action = window ? window->findChild<QAction*>(name) : nullptr;
+    if (!action || !action->isEnabled())
+        return false;
+    action->trigger();
+    return true;
+}
+
+void fillInput(frmMain* main, const QString& name, int day, int month, int year)
+{
+    main->txtName()->setText(name);
+    main->cboDate()->setCurrentIndex(day - 1);
+    main->cboMonth()->setCurrentIndex(month - 1);
+    main->cboYear()->setCurrentIndex(year - 1900);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "FakePlatform.h"
+#include "shell/Application.h"
+
+#include <QAction>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+
+// One application on a fake platform, started as the real program starts; a fresh one per test.
+struct TestApp
+{
+    FakePlatform platform;
+    std::unique_ptr<Application> app;
+
+    // A stored reminder date keeps the update question out of the way unless a test asks for it.
+    explicit TestApp(bool quietReminder = true);
+    ~TestApp();
+
+    bool start();
+    frmMain* main() const;
+};
+
+// The named child of a window, failing the test when it is missing.
+template <typename T>
+T* child(const QObject* parent, const QString& name)
+{
+    T* found = parent ? parent->findChild<T*>(name) : nullptr;
+    if (!found)
+        qWarning("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+// Triggers a menu item by name after checking that it exists and is enabled.
+bool triggerAction(const QWidget* window, const QString& name);
+
+// Puts the given day, month and year positions and name into the main window.
+void fillInput(frmMain* main, const QString& name, int day, int month, int year);
