@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "knowledge/modSunSignYoga.h"
 #include "outreach/Promotions.h"
 #include "outreach/UpdateReminder.h"
 #include "platform/Platform.h"
@@ -292,6 +293,7 @@ void frmMain::cmdNext_Click()
     state.readingInput.Month = m_cboMonth->currentText().trimmed();
     state.readingInput.Day = qint16(m_cboDate->currentText().trimmed().toInt());
     DetermineSunSign(state.currentSign, m_cboMonth->currentIndex(), m_cboDate->currentIndex());
+    BuildAsanaCatalogue(state.asanaCatalogue);
 }
 
 void frmMain::cmdOpen_Click() { }
