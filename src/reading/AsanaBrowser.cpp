@@ -64,6 +64,7 @@ QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
     box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setFont(Style::verdana(8.25));
