@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include "knowledge/FillReading.h"
+#include "knowledge/modSunSignYoga.h"
 #include "outreach/Promotions.h"
 #include "outreach/UpdateReminder.h"
 #include "platform/Platform.h"
@@ -301,7 +302,7 @@ void frmMain::cmdNext_Click()
     DetermineSunSign(state.currentSign, m_cboMonth->currentIndex(), m_cboDate->currentIndex());
     FillSignProfile(m_app);
     FillConstitution(m_app);
-    // Step 6, building the asana catalogue, comes with the asana catalogue.
+    BuildAsanaCatalogue(state.asanaCatalogue);
     hide();
     m_app.hideClosingScreen();
     if (frmDisplay* display = m_app.displayWindow())

@@ -1,0 +1,307 @@
+#include "knowledge/modSunSignYoga.h"
+#include "reading/AsanaBrowser.h"
+#include "shell/AppState.h"
+#include "shell/Style.h"
+#include "shell/SunSign.h"
+
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The yoga tab as the reading window lays it out: twelve hidden sign frames, then the browser.
+struct YogaTab
+{
+    AppState state;
+    std::unique_ptr<QWidget> fraSelectYoga {new QWidget};
+    AsanaBrowser* browser = nullptr;
+
+    explicit YogaTab(const QString& sign)
+    {
+        state.currentSign = sign;
+        BuildAsanaCatalogue(state.asanaCatalogue);
+        fraSelectYoga->setObjectName(QStringLiteral("fraSelectYoga"));
+        fraSelectYoga->resize(769, 433);
+        for (const QString& name : signNames()) {
+            auto* frame = new QGroupBox(fraSelectYoga.get());
+            frame->setObjectName(QStringLiteral("fra") + name);
+            frame->setGeometry(216, 168, 329, 209);
+            frame->hide();
+        }
+        browser = new AsanaBrowser(fraSelectYoga.get(), state);
+        if (QWidget* frame = this->frame(sign))
+            frame->show();
+        fraSelectYoga->show();
+    }
+
+    QWidget* frame(const QString& sign) const
+    {
+        return fraSelectYoga->findChild<QWidget*>(QStringLiteral("fra") + sign);
+    }
+    QWidget* detail() const { return fraSelectYoga->findChild<QWidget*>(QStringLiteral("fraYogaProcedure")); }
+    template <typename T> T* control(const char* name) const
+    {
+        return fraSelectYoga->findChild<T*>(QLatin1String(name));
+    }
+    QList<AsanaLabel*> labels(const QString& sign) const
+    {
+        QList<AsanaLabel*> list = frame(sign)->findChildren<AsanaLabel*>();
+        std::sort(list.begin(), list.end(), [](AsanaLabel* a, AsanaLabel* b) { return a->y() < b->y(); });
+        return list;
+    }
+    QStringList visibleFrames() const
+    {
+        QStringList shown;
+        for (const QString& name : signNames()) {
+            if (frame(name)->isVisible())
+                shown << name;
+        }
+        return shown;
+    }
+
+    // Delivers a pointer move where the window system would: to the topmost widget under the point.
+    void movePointer(const QPoint& inTab) const
+    {
+        QWidget* target = fraSelectYoga->childAt(inTab);
+        if (!target)
+            target = fraSelectYoga.get();
+        const QPoint local = target->mapFrom(fraSelectYoga.get(), inTab);
+        QMouseEvent move(
+            QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+    }
+    void movePointer(const QWidget* widget) const
+    {
+        movePointer(widget->mapTo(fraSelectYoga.get(), widget->rect().center()));
+    }
+};
+
+QString shownText(const QPlainTextEdit* box)
+{
+    return box->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+QStringList underlined(const QList<AsanaLabel*>& labels)
+{
+    QStringList names;
+    for (const AsanaLabel* label : labels) {
+        if (label->font().underline())
+            names << label->objectName();
+    }
+    return names;
+}
+
+} // namespace
+
+class TestAsanaBrowser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Style::installFonts(); }
+    void signFrameStacksItsAsanasInRows_data();
+    void signFrameStacksItsAsanasInRows();
+    void clickShowsTheAsanaAndBackReturnsToTheSign_data();
+    void clickShowsTheAsanaAndBackReturnsToTheSign();
+    void backWithoutAMatchingSignOnlyHidesTheDetailPage();
+    void hoverUnderlinesUntilTheBackgroundIsCrossed();
+    void clickedLabelStaysUnderlinedAfterBack();
+    void introductionAndInstructionAreInPlace();
+};
+
+void TestAsanaBrowser::signFrameStacksItsAsanasInRows_data()
+{
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QList<int>>("gaps");
+    const auto row
+        = [](const char* sign, QList<int> gaps) { QTest::newRow(sign) << QString::fromLatin1(sign) << gaps; };
+    row("Aries", {32, 32});
+    row("Taurus", {32, 32});
+    row("Gemini", {24, 24, 24, 24});
+    row("Cancer", {24, 24, 24, 24});
+    row("Leo", {32, 24, 24});
+    row("Virgo", {24, 24, 24, 24});
+    row("Libra", {24, 24, 24});
+    row("Scorpio", {24, 24, 24, 24});
+    row("Sagittarius", {24, 24, 24, 24});
+    row("Capricorn", {24, 24, 24, 24, 24, 24});
+    row("Aquarius", {24, 24, 24, 24, 24});
+    row("Pisces", {24, 24, 24, 24, 24, 24});
+}
+
+void TestAsanaBrowser::signFrameStacksItsAsanasInRows()
+{
+    QFETCH(QString, sign);
+    QFETCH(QList<int>, gaps);
+    YogaTab tab(sign);
+
+    QCOMPARE(tab.visibleFrames(), QStringList {sign});
+    auto* frame = qobject_cast<QGroupBox*>(tab.frame(sign));
+    QCOMPARE(frame->title(), QStringLiteral("Recommended Yoga Asanas For ") + sign);
+    QVERIFY(frame->font().bold());
+    QCOMPARE(frame->font().pointSizeF(), 9.75);
+    QCOMPARE(frame->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(frame->palette().color(QPalette::Window), Style::lightYellow);
+
+    const QList<AsanaLabel*> labels = tab.labels(sign);
+    QStringList names;
+    QStringList captions;
+    for (const AsanaRecommendation& entry : AsanaRecommendations()) {
+        if (sign == QLatin1String(entry.sign)) {
+            names << QString::fromLatin1(entry.labelName);
+            captions << AsanaDisplayName(entry.asana);
+        }
+    }
+    QStringList shownNames;
+    QStringList shownCaptions;
+    for (int i = 0; i < labels.size(); ++i) {
+        AsanaLabel* label = labels[i];
+        shownNames << label->objectName();
+        shownCaptions << label->text();
+        QCOMPARE(label->font().pointSizeF(), 9.75);
+        QVERIFY(label->font().bold());
+        QVERIFY(!label->font().underline());
+        QCOMPARE(label->palette().color(QPalette::WindowText), Style::brown);
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(label->size(), label->sizeHint());
+        QVERIFY2(qAbs(label->geometry().center().x() - labels[0]->geometry().center().x()) <= 1, "column off axis");
+        if (i > 0)
+            QCOMPARE(label->y() - labels[i - 1]->y(), gaps[i - 1]);
+    }
+    QCOMPARE(shownNames, names);
+    QCOMPARE(shownCaptions, captions);
+
+    const QRect area = frame->contentsRect();
+    QVERIFY2(qAbs(labels[0]->geometry().center().x() - area.center().x()) <= 1, "column not centred");
+    const int above = labels.first()->y() - area.top();
+    const int below = area.bottom() - labels.last()->geometry().bottom();
+    QVERIFY2(above > 0 && below > 0 && qAbs(above - below) <= 1,
+        qPrintable(QStringLiteral("%1 above, %2 below").arg(above).arg(below)));
+}
+
+void TestAsanaBrowser::clickShowsTheAsanaAndBackReturnsToTheSign_data()
+{
+    QTest::addColumn<QString>("sign");
+    for (const QString& sign : signNames())
+        QTest::newRow(qPrintable(sign)) << sign;
+}
+
+void TestAsanaBrowser::clickShowsTheAsanaAndBackReturnsToTheSign()
+{
+    QFETCH(QString, sign);
+    YogaTab tab(sign);
+    QWidget* detail = tab.detail();
+    QVERIFY(detail && !detail->isVisible());
+
+    for (AsanaLabel* label : tab.labels(sign)) {
+        const AsanaRecord& record = tab.state.asanaCatalogue[label->asana() - 1];
+        QTest::mouseClick(label, Qt::LeftButton);
+
+        QVERIFY2(detail->isVisible(), qPrintable(label->objectName()));
+        QCOMPARE(detail->geometry(), QRect(0, 0, 769, 433));
+        QVERIFY(tab.visibleFrames().isEmpty());
+        QCOMPARE(tab.control<QLabel>("lblAsanaName")->text(), AsanaDisplayName(label->asana()));
+        QCOMPARE(tab.control<QLabel>("lblEnglishName")->text(), record[EnglishName]);
+        QCOMPARE(shownText(tab.control<QPlainTextEdit>("txtYogaDefination")), record[Definition]);
+        QCOMPARE(shownText(tab.control<QPlainTextEdit>("txtProcedure")), record[Procedure]);
+        QCOMPARE(shownText(tab.control<QPlainTextEdit>("txtBenefits")), record[Benefits]);
+        QCOMPARE(shownText(tab.control<QPlainTextEdit>("txtContradiction")), record[ContraIndication]);
+        QCOMPARE(tab.control<QPlainTextEdit>("txtProcedure")->verticalScrollBar()->value(), 0);
+        // Pictures come from the image list by catalogue number; one that is missing leaves picYoga as it was.
+        const QPixmap expected(QStringLiteral(":/assets/") + AsanaPictureKey(label->asana()));
+        if (!expected.isNull())
+            QCOMPARE(tab.control<QLabel>("picYoga")->pixmap().toImage(), expected.toImage());
+
+        QTest::mouseClick(tab.control<QPushButton>("cmdYogaBack"), Qt::LeftButton);
+        QVERIFY(!detail->isVisible());
+        QCOMPARE(tab.visibleFrames(), QStringList {sign});
+    }
+}
+
+void TestAsanaBrowser::backWithoutAMatchingSignOnlyHidesTheDetailPage()
+{
+    YogaTab tab(QStringLiteral("Pisces"));
+    QTest::mouseClick(tab.labels(QStringLiteral("Pisces")).at(3), Qt::LeftButton);
+    QCOMPARE(tab.control<QLabel>("lblAsanaName")->text(), QStringLiteral("Garudasana"));
+
+    tab.state.currentSign = QStringLiteral("pisces");
+    tab.browser->cmdYogaBack_Click();
+    QVERIFY(!tab.detail()->isVisible());
+    QVERIFY(tab.visibleFrames().isEmpty());
+    QVERIFY(tab.control<QLabel>("Label37")->isVisible());
+}
+
+void TestAsanaBrowser::hoverUnderlinesUntilTheBackgroundIsCrossed()
+{
+    YogaTab tab(QStringLiteral("Gemini"));
+    const QList<AsanaLabel*> labels = tab.labels(QStringLiteral("Gemini"));
+    const QWidget* frame = tab.frame(QStringLiteral("Gemini"));
+    QCOMPARE(labels.size(), 5);
+
+    tab.movePointer(labels[0]);
+    QCOMPARE(underlined(labels), QStringList {"lblPadmaasanaaGemini"});
+    // Straight onto the next label without crossing the background: the first keeps its underline.
+    tab.movePointer(labels[1]);
+    QCOMPARE(underlined(labels), QStringList({"lblPadmaasanaaGemini", "lblMakaraasanaaGemini"}));
+
+    // The gap between two rows is the frame's own background.
+    const QPoint gap = frame->mapTo(
+        tab.fraSelectYoga.get(), QPoint(labels[2]->geometry().center().x(), labels[2]->geometry().bottom() + 3));
+    QCOMPARE(tab.fraSelectYoga->childAt(gap), frame);
+    tab.movePointer(gap);
+    QVERIFY(underlined(labels).isEmpty());
+
+    // Introduction, instruction and tab background.
+    tab.movePointer(labels[4]);
+    for (const char* name : {"Label33", "Label34", "Label35", "Label36", "Label37"})
+        tab.movePointer(tab.control<QLabel>(name));
+    QCOMPARE(underlined(labels), QStringList {"lblSavaasanaaGemini"});
+    tab.movePointer(QPoint(8, 420));
+    QVERIFY(underlined(labels).isEmpty());
+}
+
+void TestAsanaBrowser::clickedLabelStaysUnderlinedAfterBack()
+{
+    YogaTab tab(QStringLiteral("Leo"));
+    AsanaLabel* naukasana = tab.labels(QStringLiteral("Leo")).at(2);
+    tab.movePointer(naukasana);
+    QTest::mouseClick(naukasana, Qt::LeftButton);
+
+    // Moving over the detail page changes nothing underneath it.
+    tab.movePointer(QPoint(8, 8));
+    tab.movePointer(tab.control<QPlainTextEdit>("txtProcedure"));
+    QTest::mouseClick(tab.control<QPushButton>("cmdYogaBack"), Qt::LeftButton);
+    QVERIFY(naukasana->isVisible());
+    QVERIFY(naukasana->font().underline());
+
+    tab.movePointer(QPoint(8, 420));
+    QVERIFY(!naukasana->font().underline());
+}
+
+void TestAsanaBrowser::introductionAndInstructionAreInPlace()
+{
+    YogaTab tab(QStringLiteral("Aries"));
+    const auto& paragraphs = YogaIntroduction();
+    for (const YogaIntroParagraph& paragraph : paragraphs) {
+        auto* label = tab.control<QLabel>(paragraph.labelName);
+        QVERIFY2(label, paragraph.labelName);
+        QCOMPARE(label->text(), QString::fromUtf8(paragraph.text));
+        QVERIFY(label->wordWrap());
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), paragraph.labelName);
+    }
+    QCOMPARE(tab.control<QLabel>("Label33")->geometry(), QRect(16, 16, 737, 41));
+    QCOMPARE(tab.control<QLabel>("Label34")->geometry(), QRect(568, 176, 185, 201));
+    auto* instruction = tab.control<QLabel>("Label37");
+    QCOMPARE(instruction->text(), QStringLiteral("Click on Asana to know its Procedure and Benefits"));
+    QVERIFY(instruction->font().italic() && instruction->font().bold());
+    QVERIFY2(instruction->width() >= instruction->sizeHint().width(), "instruction cut off");
+    QVERIFY(qAbs(instruction->geometry().center().x() - QRect(200, 136, 358, 16).center().x()) <= 1);
+}
+
+QTEST_MAIN(TestAsanaBrowser)
+#include "tst_asanabrowser.moc"
