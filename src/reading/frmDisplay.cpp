@@ -1,6 +1,7 @@
 #include "reading/frmDisplay.h"
 
 #include "outreach/Promotions.h"
+#include "report/frmSave.h"
 #include "shell/Application.h"
 #include "shell/Style.h"
 #include "shell/frmMain.h"
@@ -495,7 +496,9 @@ void frmDisplay::cmdPrint_Click()
 }
 
 void frmDisplay::openReportWindow()
-{ }
+{
+    frmSave::showModal(m_app, this);
+}
 
 void frmDisplay::cmdBack_Click()
 {
