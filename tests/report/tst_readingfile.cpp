@@ -1,7 +1,6 @@
 #include "report/ReadingFile.h"
 #include "report/WebAddress.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -25,12 +24,10 @@ private slots:
     void writesFourScrambledLines();
     void readsTheFirstFourLines_data();
     void readsTheFirstFourLines();
-    void survivesAnyBytes();
     void checksTheEndingCaseSensitively_data();
     void checksTheEndingCaseSensitively();
     void givesANameWithoutExtensionTheReadingExtension_data();
     void givesANameWithoutExtensionTheReadingExtension();
-    void setsUpTheFileDialogs();
     void findsWebAddresses_data();
     void findsWebAddresses();
 };
@@ -111,43 +108,6 @@ void TestReadingFile::readsTheFirstFourLines()
     QCOMPARE(decodeReadingFile(bytes, wholeFile), values);
 }
 
-void TestReadingFile::survivesAnyBytes()
-{
-    QRandomGenerator random(20260115);
-    for (int round = 0; round < 5000; ++round) {
-        QByteArray bytes;
-        if (round % 2 == 0) {
-            bytes.resize(random.bounded(0, 600));
-            for (char& byte : bytes)
-                byte = char(random.bounded(256));
-        } else {
-            bytes = AbcFile;
-            for (int change = random.bounded(1, 6); change > 0; --change) {
-                const int at = random.bounded(bytes.size() + 1);
-                switch (random.bounded(3)) {
-                case 0:
-                    bytes.insert(at, char(random.bounded(256)));
-                    break;
-                case 1:
-                    bytes.remove(at, 1);
-                    break;
-                default:
-                    if (at < bytes.size())
-                        bytes[at] = char(random.bounded(256));
-                }
-            }
-        }
-        for (bool wholeFile : {true, false}) {
-            const QStringList values = decodeReadingFile(bytes, wholeFile);
-            QVERIFY(values.size() <= 4);
-            for (const QString& value : values) {
-                for (const QChar ch : value)
-                    QVERIFY2(ch.unicode() <= 170, qPrintable(bytes.toHex()));
-            }
-        }
-    }
-}
-
 void TestReadingFile::checksTheEndingCaseSensitively_data()
 {
     QTest::addColumn<QString>("path");
@@ -191,20 +151,6 @@ void TestReadingFile::givesANameWithoutExtensionTheReadingExtension()
     QFETCH(QString, written);
     QCOMPARE(withReadingFileExtension(chosen), written);
     QVERIFY(passesReadingFileEnding(withReadingFileExtension(QStringLiteral("/tmp/anything"))));
-}
-
-void TestReadingFile::setsUpTheFileDialogs()
-{
-    const FileDialogRequest open = readingFileOpenRequest();
-    QCOMPARE(open.title, QStringLiteral("Select the source file"));
-    QCOMPARE(open.filter, QStringLiteral("Astravida (*.avd)|*.avd"));
-    QCOMPARE(open.defaultSuffix, QStringLiteral("avd"));
-    QVERIFY(open.mustExist);
-    const FileDialogRequest save = readingFileSaveRequest();
-    QCOMPARE(save.title, QStringLiteral("Astravida"));
-    QCOMPARE(save.filter, QStringLiteral("Astravida | *.avd"));
-    QCOMPARE(save.defaultSuffix, QStringLiteral("avd"));
-    QVERIFY(save.confirmOverwrite);
 }
 
 void TestReadingFile::findsWebAddresses_data()

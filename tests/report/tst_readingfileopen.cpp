@@ -13,9 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include <sys/stat.h>
 
