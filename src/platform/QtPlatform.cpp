@@ -25,6 +25,25 @@ QWidget* dialogParent()
     return QApplication::activeWindow();
 }
 
+} // namespace
+
+QString qtNameFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return filter;
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        const QString pattern = parts[i + 1].trimmed();
+        const QString bracketed = QLatin1Char('(') + pattern + QLatin1Char(')');
+        filters.append(description.endsWith(bracketed) ? description : description + QLatin1Char(' ') + bracketed);
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+namespace {
+
 QFileDialog::Options dialogOptions()
 {
     return QFileDialog::DontResolveSymlinks;
@@ -54,7 +73,7 @@ QString QtPlatform::getOpenFileName(const FileDialogRequest& request)
     dialog.setOptions(dialogOptions());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilter(request.filter);
+    dialog.setNameFilter(qtNameFilter(request.filter));
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -70,7 +89,7 @@ QString QtPlatform::getSaveFileName(const FileDialogRequest& request)
     dialog.setOptions(options);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(request.filter);
+    dialog.setNameFilter(qtNameFilter(request.filter));
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -90,7 +109,8 @@ bool QtPlatform::execPrintDialog(QPrinter& printer, bool selectionPreset)
 
 void QtPlatform::openUrl(const QString& url)
 {
-    QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+    // "www." addresses carry no scheme; fromUserInput gives them one.
+    QDesktopServices::openUrl(QUrl::fromUserInput(url));
 }
 
 QString QtPlatform::readSetting(const QString& application, const QString& section, const QString& key)

@@ -7,6 +7,9 @@
 
 #include <memory>
 
+// A dialog filter in "description|pattern" pairs (as the program's requests give them) in Qt's own form.
+QString qtNameFilter(const QString& filter);
+
 class QtPlatform : public Platform
 {
 public:

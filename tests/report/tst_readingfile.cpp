@@ -1,3 +1,4 @@
+#include "platform/QtPlatform.h"
 #include "report/ReadingFile.h"
 #include "report/WebAddress.h"
 
@@ -28,6 +29,8 @@ private slots:
     void checksTheEndingCaseSensitively();
     void givesANameWithoutExtensionTheReadingExtension_data();
     void givesANameWithoutExtensionTheReadingExtension();
+    void givesTheDialogsFiltersQtUnderstands_data();
+    void givesTheDialogsFiltersQtUnderstands();
     void findsWebAddresses_data();
     void findsWebAddresses();
 };
@@ -151,6 +154,25 @@ void TestReadingFile::givesANameWithoutExtensionTheReadingExtension()
     QFETCH(QString, written);
     QCOMPARE(withReadingFileExtension(chosen), written);
     QVERIFY(passesReadingFileEnding(withReadingFileExtension(QStringLiteral("/tmp/anything"))));
+}
+
+void TestReadingFile::givesTheDialogsFiltersQtUnderstands_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("qtFilter");
+    QTest::newRow("open") << readingFileOpenRequest().filter << "Astravida (*.avd)";
+    QTest::newRow("save") << readingFileSaveRequest().filter << "Astravida (*.avd)";
+    QTest::newRow("two pairs") << "Text|*.txt|All|*"
+                               << "Text (*.txt);;All (*)";
+    QTest::newRow("already Qt's") << "Images (*.png)"
+                                  << "Images (*.png)";
+}
+
+void TestReadingFile::givesTheDialogsFiltersQtUnderstands()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, qtFilter);
+    QCOMPARE(qtNameFilter(filter), qtFilter);
 }
 
 void TestReadingFile::findsWebAddresses_data()
