@@ -2,6 +2,7 @@
 
 #include "outreach/SitePages.h"
 #include "platform/Platform.h"
+#include "reading/frmDisplay.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ Application::Application(Platform& platform, const QString& applicationName)
 
 Application::~Application()
 {
+    delete m_display.data();
     delete m_main.data();
 }
 
@@ -34,6 +36,21 @@ bool Application::start()
 frmMain* Application::mainWindow() const
 {
     return m_main;
+}
+
+frmDisplay* Application::displayWindow() const
+{
+    return m_display;
+}
+
+frmDisplay* Application::ensureDisplayWindow()
+{
+    if (!m_display) {
+        m_display = new frmDisplay(*this);
+        // Forgotten as soon as it unloads, so the next reading never fills a window on its way out.
+        connect(m_display, &frmDisplay::unloaded, this, [this] { m_display.clear(); });
+    }
+    return m_display;
 }
 
 void Application::openSitePage(const QString& pageKey)

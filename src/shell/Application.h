@@ -7,6 +7,7 @@
 
 class Platform;
 class QWidget;
+class frmDisplay;
 class frmMain;
 
 // Owns the program-wide reading state and the windows, and is the one way windows reach each other.
@@ -26,6 +27,10 @@ public:
     bool start();
 
     frmMain* mainWindow() const;
+    // The reading window of the current reading; nullptr before the first reading and once it is unloaded.
+    frmDisplay* displayWindow() const;
+    // The reading window, created hidden when there is none.
+    frmDisplay* ensureDisplayWindow();
 
     void openSitePage(const QString& pageKey);
 
@@ -44,5 +49,6 @@ private:
     QString m_applicationName;
     AppState m_state;
     QPointer<frmMain> m_main;
+    QPointer<frmDisplay> m_display;
     bool m_quitting = false;
 };

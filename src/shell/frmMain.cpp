@@ -1,9 +1,11 @@
 #include "shell/frmMain.h"
 
+#include "knowledge/FillReading.h"
 #include "knowledge/modSunSignYoga.h"
 #include "outreach/Promotions.h"
 #include "outreach/UpdateReminder.h"
 #include "platform/Platform.h"
+#include "reading/frmDisplay.h"
 #include "shell/Application.h"
 #include "shell/InputChecks.h"
 #include "shell/Style.h"
@@ -296,7 +298,13 @@ void frmMain::cmdNext_Click()
     state.readingInput.Month = m_cboMonth->currentText().trimmed();
     state.readingInput.Day = qint16(m_cboDate->currentText().trimmed().toInt());
     DetermineSunSign(state.currentSign, m_cboMonth->currentIndex(), m_cboDate->currentIndex());
+    FillSignProfile(m_app);
+    FillConstitution(m_app);
     BuildAsanaCatalogue(state.asanaCatalogue);
+    hide();
+    m_app.hideClosingScreen();
+    if (frmDisplay* display = m_app.displayWindow())
+        display->showReading();
 }
 
 void frmMain::cmdOpen_Click()

@@ -1,0 +1,63 @@
+#include "knowledge/FillReading.h"
+
+#include "knowledge/ElementConstitutions.h"
+#include "knowledge/SignProfiles.h"
+#include "reading/frmDisplay.h"
+#include "shell/Application.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+bool writeReadingField(QWidget* window, const ReadingField& field)
+{
+    switch (field.kind) {
+    case ReadingField::Kind::Caption:
+        if (auto* label = window->findChild<QLabel*>(field.control)) {
+            label->setText(field.value);
+            return true;
+        }
+        break;
+    case ReadingField::Kind::Text:
+        if (auto* box = window->findChild<QPlainTextEdit*>(field.control)) {
+            box->setPlainText(field.value);
+            return true;
+        }
+        break;
+    case ReadingField::Kind::Picture:
+        if (auto* picture = window->findChild<QLabel*>(field.control)) {
+            // A picture that is not there leaves the box empty rather than showing the last one.
+            picture->setPixmap(QPixmap(field.value));
+            return true;
+        }
+        break;
+    }
+    return false;
+}
+
+void FillSignProfile(Application& app)
+{
+    frmDisplay* window = app.ensureDisplayWindow();
+    const QString& sign = app.state().currentSign;
+    const SignProfile* profile = findSignProfile(sign);
+    if (!profile)
+        return;
+    for (const ReadingField& field : signProfileFields(*profile, sign))
+        writeReadingField(window, field);
+    if (QGroupBox* frame = window->signFrame(profile->sign()))
+        frame->setVisible(true);
+}
+
+void FillConstitution(Application& app)
+{
+    frmDisplay* window = app.displayWindow();
+    if (!window)
+        return;
+    const auto* type = window->findChild<QLabel*>(QStringLiteral("lblConstitutionType"));
+    const ElementConstitution* constitution = type ? findElementConstitution(type->text()) : nullptr;
+    if (!constitution)
+        return;
+    for (const ReadingField& field : constitutionFields(*constitution))
+        writeReadingField(window, field);
+}

@@ -1,0 +1,493 @@
+#include "TestSupport.h"
+
+#include "knowledge/ElementConstitutions.h"
+#include "knowledge/FillReading.h"
+#include "knowledge/SignProfiles.h"
+#include "outreach/SitePages.h"
+#include "reading/frmDisplay.h"
+#include "shell/Style.h"
+#include "shell/frmMain.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+
+namespace {
+
+// Runs the reading action for a day and month of 1980 and returns the reading window it opened.
+frmDisplay* readFor(TestApp& t, int day, int month)
+{
+    fillInput(t.main(), QStringLiteral("ANNA"), day, month, 1980);
+    t.main()->cmdNext_Click();
+    return t.app->displayWindow();
+}
+
+QString shown(const QWidget* window, const QString& control)
+{
+    if (auto* box = window->findChild<QPlainTextEdit*>(control))
+        return box->toPlainText();
+    if (auto* label = window->findChild<QLabel*>(control))
+        return label->text();
+    return QStringLiteral("<no control %1>").arg(control);
+}
+
+QStringList visibleSignFrames(const frmDisplay* window)
+{
+    QStringList visible;
+    for (const SignProfile& profile : signProfiles()) {
+        const QGroupBox* frame = window->signFrame(profile.sign());
+        if (frame && !frame->isHidden())
+            visible << frame->objectName();
+    }
+    return visible;
+}
+
+void destroyWindow(QWidget* window)
+{
+    delete window;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+const QStringList AllFieldControls = [] {
+    QStringList controls;
+    for (const ReadingField& field : signProfileFields(signProfiles()[0], QStringLiteral("Aries")))
+        if (field.kind != ReadingField::Kind::Picture)
+            controls << field.control;
+    for (const ReadingField& field : constitutionFields(elementConstitutions()[0]))
+        controls << field.control;
+    return controls;
+}();
+
+} // namespace
+
+class tst_frmDisplay : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void readingFillsEveryFieldOfTheSign_data();
+    void readingFillsEveryFieldOfTheSign();
+    void noFieldSurvivesIntoTheNextReading();
+    void unknownSignFillsNothing();
+    void constitutionFollowsTheShownElement_data();
+    void constitutionFollowsTheShownElement();
+    void fieldsShowWithoutClipping();
+    void opensOnFirstTabsWithFocusOnBack();
+    void enterAndEscape_data();
+    void enterAndEscape();
+    void textBoxesScrollButCannotBeEdited();
+    void linksOpenTheirPages_data();
+    void linksOpenTheirPages();
+    void menuItemsOpenTheirPages_data();
+    void menuItemsOpenTheirPages();
+    void makeMoneyCannotBeChosen();
+    void printLeavesTheReadingInPlace();
+    void exitUnloadsTheWindow();
+    void backReturnsToTheMainWindowWithTheInputKept();
+};
+
+void tst_frmDisplay::initTestCase()
+{
+    Style::installFonts();
+}
+
+void tst_frmDisplay::readingFillsEveryFieldOfTheSign_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QString>("element");
+    const struct
+    {
+        int day, month;
+        const char *sign, *element;
+    } rows[] = {
+        {21, 3, "Aries", "Fire"},
+        {20, 5, "Taurus", "Earth"},
+        {5, 6, "Gemini", "Air"},
+        {21, 6, "Cancer", "Water"},
+        {20, 8, "Leo", "Fire"},
+        {5, 9, "Virgo", "Earth"},
+        {20, 10, "Libra", "Air"},
+        {5, 11, "Scorpio", "Water"},
+        {20, 12, "Sagittarius", "Fire"},
+        {1, 1, "Capricorn", "Earth"},
+        {18, 2, "Aquarius", "Air"},
+        {20, 3, "Pisces", "Water"},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.sign) << row.day << row.month << row.sign << row.element;
+}
+
+void tst_frmDisplay::readingFillsEveryFieldOfTheSign()
+{
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(QString, sign);
+    QFETCH(QString, element);
+    TestApp t;
+    QVERIFY(t.start());
+    frmDisplay* window = readFor(t, day, month);
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QVERIFY(!t.main()->isVisible());
+
+    QCOMPARE(shown(window, "lblSunSign"), sign);
+    QCOMPARE(shown(window, "lblSunSignYourSunSign"), sign);
+    for (const char* control :
+        {"lblSunSignElement", "lblConstitutionType", "lblConstitutionTypeExcess", "lblConstitutionTypeLow"})
+        QCOMPARE(shown(window, control), element);
+
+    const SignProfile* profile = findSignProfile(sign);
+    for (const ReadingField& field : signProfileFields(*profile, sign)) {
+        if (field.kind != ReadingField::Kind::Picture)
+            QCOMPARE(shown(window, field.control), field.value);
+    }
+    for (const ReadingField& field : constitutionFields(*findElementConstitution(element)))
+        QCOMPARE(shown(window, field.control), field.value);
+
+    // The picture is shown when the sign's picture is in the program, and the box stays empty when it is not.
+    const auto* picture = window->findChild<QLabel*>("picSunSign");
+    QVERIFY(picture);
+    QCOMPARE(picture->pixmap().isNull(), !QFile::exists(":/assets/" + sign + ".jpg"));
+
+    QCOMPARE(visibleSignFrames(window), QStringList {"fra" + sign});
+}
+
+void tst_frmDisplay::noFieldSurvivesIntoTheNextReading()
+{
+    TestApp t;
+    QVERIFY(t.start());
+    frmDisplay* first = readFor(t, 5, 4);
+    QVERIFY(first);
+    QCOMPARE(shown(first, "lblSunSign"), "Aries");
+    first->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(2);
+    destroyWindow(first);
+    QVERIFY(!t.app->displayWindow());
+
+    frmDisplay* second = readFor(t, 5, 7);
+    QVERIFY(second);
+    const QMap<QString, QString> cancer = [] {
+        QMap<QString, QString> values;
+        for (const ReadingField& field : signProfileFields(*findSignProfile("Cancer"), "Cancer"))
+            values.insert(field.control, field.value);
+        for (const ReadingField& field : constitutionFields(*findElementConstitution("Water")))
+            values.insert(field.control, field.value);
+        return values;
+    }();
+    for (const QString& control : AllFieldControls)
+        QCOMPARE(shown(second, control), cancer.value(control));
+    QCOMPARE(visibleSignFrames(second), QStringList {"fraCancer"});
+    QCOMPARE(second->findChild<QTabWidget*>("SSTab1")->currentIndex(), 0);
+}
+
+void tst_frmDisplay::unknownSignFillsNothing()
+{
+    for (const QString& sign : {QString(), QStringLiteral("aries"), QStringLiteral("Ophiuchus")}) {
+        TestApp t;
+        QVERIFY(t.start());
+        t.app->state().currentSign = sign;
+        FillSignProfile(*t.app);
+        FillConstitution(*t.app);
+        frmDisplay* window = t.app->displayWindow();
+        QVERIFY2(window, "the window is created even when there is nothing to fill");
+        QVERIFY(!window->isVisible());
+        for (const QString& control : AllFieldControls)
+            QVERIFY2(shown(window, control).isEmpty(), qPrintable(sign + ": " + control + " was filled"));
+        QVERIFY(window->findChild<QLabel*>("picSunSign")->pixmap().isNull());
+        QVERIFY(visibleSignFrames(window).isEmpty());
+    }
+}
+
+void tst_frmDisplay::constitutionFollowsTheShownElement_data()
+{
+    QTest::addColumn<QString>("shownElement");
+    QTest::addColumn<QString>("lowItemToAvoid");
+    QTest::newRow("Fire") << "Fire"
+                          << "Milk, cheese, yoghurt, butter and other diary products and meat";
+    QTest::newRow("Air") << "Air"
+                         << "Nothing to Avoid";
+    QTest::newRow("Water") << "Water"
+                           << "All kinds of root vegetables.";
+    QTest::newRow("Earth") << "Earth"
+                           << "Fruits.";
+    QTest::newRow("lower case keeps the fields") << "water"
+                                                 << "kept";
+    QTest::newRow("empty keeps the fields") << ""
+                                            << "kept";
+}
+
+void tst_frmDisplay::constitutionFollowsTheShownElement()
+{
+    QFETCH(QString, shownElement);
+    QFETCH(QString, lowItemToAvoid);
+    TestApp t;
+    t.app->state().currentSign = QStringLiteral("Taurus");
+    FillSignProfile(*t.app);
+    frmDisplay* window = t.app->displayWindow();
+    QVERIFY(window);
+    window->findChild<QLabel*>("lblLowItemToAvoid")->setText("kept");
+    // The element is read back from the window, not looked up from the sign again.
+    window->findChild<QLabel*>("lblConstitutionType")->setText(shownElement);
+    FillConstitution(*t.app);
+    QCOMPARE(shown(window, "lblLowItemToAvoid"), lowItemToAvoid);
+    QCOMPARE(shown(window, "lblConstitutionTypeExcess"), "Earth");
+}
+
+void tst_frmDisplay::fieldsShowWithoutClipping()
+{
+    for (const SignProfile& profile : signProfiles()) {
+        TestApp t;
+        t.app->state().currentSign = profile.sign();
+        FillSignProfile(*t.app);
+        FillConstitution(*t.app);
+        const frmDisplay* window = t.app->displayWindow();
+        for (const QString& control : AllFieldControls) {
+            const auto* label = window->findChild<QLabel*>(control);
+            if (!label)
+                continue;
+            const QString where = profile.sign() + " " + control;
+            const QSize needed = label->sizeHint();
+            if (label->wordWrap())
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                    qPrintable(where + " needs " + QString::number(label->heightForWidth(label->width()))));
+            else
+                QVERIFY2(needed.width() <= label->width(), qPrintable(where + " is too narrow"));
+            const QRect inParent = label->geometry();
+            QVERIFY2(label->parentWidget()->rect().contains(inParent), qPrintable(where + " leaves its frame"));
+        }
+    }
+}
+
+void tst_frmDisplay::opensOnFirstTabsWithFocusOnBack()
+{
+    TestApp t;
+    QVERIFY(t.start());
+    frmDisplay* window = readFor(t, 5, 3);
+    QVERIFY(window);
+    auto* outer = window->findChild<QTabWidget*>("SSTab1");
+    auto* inner = window->findChild<QTabWidget*>("ssTab");
+    QVERIFY(outer && inner);
+    QCOMPARE(outer->currentIndex(), 0);
+    QCOMPARE(inner->currentIndex(), 0);
+    QCOMPARE(QStringList({outer->tabText(0), outer->tabText(1), outer->tabText(2)}),
+        QStringList({"Sun Sign Characteristics", "Health Ailments", "Yoga Asanas"}));
+    QCOMPARE(QStringList({inner->tabText(0), inner->tabText(1)}),
+        QStringList({"Sun Sign and Diet", "Sun Sign and Fitness"}));
+    QCOMPARE(window->windowTitle(), "Astravida v1.25");
+    QCOMPARE(window->centralWidget()->size(), QSize(770, 545));
+
+    QCOMPARE(window->focusWidget(), window->findChild<QPushButton*>("cmdBack"));
+    QStringList order;
+    QWidget* next = window->findChild<QPushButton*>("cmdBack");
+    while (order.size() < 4) {
+        if (next->focusPolicy() & Qt::TabFocus)
+            order << (next->focusProxy() ? next->focusProxy()->parentWidget() : next)->objectName();
+        next = next->nextInFocusChain();
+    }
+    QCOMPARE(order, QStringList({"cmdBack", "cmdExit", "cmdPrint", "SSTab1"}));
+}
+
+void tst_frmDisplay::enterAndEscape_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("windowStays");
+    QTest::addColumn<bool>("mainShown");
+    QTest::newRow("Esc on Back To Main Page exits") << "cmdBack" << int(Qt::Key_Escape) << false << false;
+    QTest::newRow("Esc in a text box exits") << "txtHealthProblems" << int(Qt::Key_Escape) << false << false;
+    QTest::newRow("Enter on Back To Main Page goes back") << "cmdBack" << int(Qt::Key_Return) << false << true;
+    QTest::newRow("Enter on Print prints") << "cmdPrint" << int(Qt::Key_Enter) << true << false;
+    QTest::newRow("Enter on Exit exits") << "cmdExit" << int(Qt::Key_Return) << false << false;
+    QTest::newRow("Enter in a text box exits") << "txtSunSignPositiveTraits" << int(Qt::Key_Return) << false << false;
+    QTest::newRow("Enter on the tabs exits") << "SSTab1" << int(Qt::Key_Return) << false << false;
+}
+
+void tst_frmDisplay::enterAndEscape()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(bool, windowStays);
+    QFETCH(bool, mainShown);
+    TestApp t;
+    QVERIFY(t.start());
+    QPointer<frmDisplay> window = readFor(t, 5, 3);
+    QVERIFY(window);
+    QWidget* target = window->findChild<QWidget*>(focus);
+    QVERIFY(target);
+    if (target->focusProxy())
+        target = target->focusProxy();
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(t.app->displayWindow() != nullptr, windowStays);
+    QCOMPARE(t.main()->isVisible(), mainShown);
+}
+
+void tst_frmDisplay::textBoxesScrollButCannotBeEdited()
+{
+    TestApp t;
+    QVERIFY(t.start());
+    frmDisplay* window = readFor(t, 5, 3);
+    const QList<QPlainTextEdit*> boxes = window->findChildren<QPlainTextEdit*>();
+    QCOMPARE(boxes.size(), 13); // nine on the reading tabs, four on the asana detail page
+    for (QPlainTextEdit* box : boxes) {
+        QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
+        QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(box->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    }
+    auto* traits = window->findChild<QPlainTextEdit*>("txtSunSignPositiveTraits");
+    const QString before = traits->toPlainText();
+    traits->setFocus();
+    QTest::keyClicks(traits, "xyz");
+    QTest::keyClick(traits, Qt::Key_Delete);
+    QTest::keyClick(traits, Qt::Key_Backspace);
+    QCOMPARE(traits->toPlainText(), before);
+    // The paragraph is longer than the box, so it can be scrolled.
+    QVERIFY(traits->verticalScrollBar()->maximum() > 0);
+}
+
+void tst_frmDisplay::linksOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("hand");
+    QTest::newRow("banner") << "Label61"
+                            << "home-page" << true;
+    QTest::newRow("Lucky Color heading") << "Label19"
+                                         << "co-brand" << false;
+    QTest::newRow("full branding") << "lblFullBrand"
+                                   << "fully-branded" << true;
+    QTest::newRow("co-branding") << "lblCobrand"
+                                 << "co-brand" << true;
+}
+
+void tst_frmDisplay::linksOpenTheirPages()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, page);
+    QFETCH(bool, hand);
+    TestApp t;
+    QVERIFY(t.start());
+    frmDisplay* window = readFor(t, 5, 3);
+    auto* label = window->findChild<QLabel*>(control);
+    QVERIFY(label);
+    QCOMPARE(label->cursor().shape() == Qt::PointingHandCursor, hand);
+    QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    QCOMPARE(t.platform.openedUrls, QStringList {sitePageUrl(page)});
+}
+
+void tst_frmDisplay::menuItemsOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("online help") << "mnuOnline"
+                                 << "&Online Help"
+                                 << "help-web-page";
+    QTest::newRow("visit") << "mnuVisit"
+                           << "&Visit Us Online"
+                           << "home-page";
+    QTest::newRow("update") << "mnuUpdate"
+                            << "&Check for Software Update"
+                            << "download-web-page";
+    QTest::newRow("donate") << "mnuDonate"
+                            << "&Donate"
+                            << "donate";
+}
+
+void tst_frmDisplay::menuItemsOpenTheirPages()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, text);
+    QFETCH(QString, page);
+    TestApp t;
+    QVERIFY(t.start());
+    frmDisplay* window = readFor(t, 5, 3);
+    QCOMPARE(window->findChild<QAction*>(action)->text(), text);
+    QVERIFY(triggerAction(window, action));
+    QCOMPARE(t.platform.openedUrls, QStringList {sitePageUrl(page)});
+    QVERIFY(t.app->displayWindow());
+}
+
+void tst_frmDisplay::makeMoneyCannotBeChosen()
+{
+    TestApp t;
+    QVERIFY(t.start());
+    frmDisplay* window = readFor(t, 5, 3);
+    auto* makeMoney = window->findChild<QAction*>("mkmoney");
+    QVERIFY(makeMoney);
+    QCOMPARE(makeMoney->text(), "Make Money &Online");
+    QVERIFY(!triggerAction(window, "mkmoney"));
+    QVERIFY(t.platform.openedUrls.isEmpty());
+}
+
+void tst_frmDisplay::printLeavesTheReadingInPlace()
+{
+    TestApp t;
+    QVERIFY(t.start());
+    frmDisplay* window = readFor(t, 5, 3);
+    window->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
+    QVERIFY(triggerAction(window, "mnuPrint"));
+    window->findChild<QPushButton*>("cmdPrint")->click();
+    QCOMPARE(t.app->displayWindow(), window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->findChild<QTabWidget*>("SSTab1")->currentIndex(), 1);
+    QCOMPARE(shown(window, "lblSunSign"), "Pisces");
+}
+
+void tst_frmDisplay::exitUnloadsTheWindow()
+{
+    for (const char* how : {"cmdExit", "mnuExit", "close box"}) {
+        TestApp t;
+        QVERIFY(t.start());
+        QPointer<frmDisplay> window = readFor(t, 5, 3);
+        if (QLatin1String(how) == QLatin1String("cmdExit"))
+            window->findChild<QPushButton*>("cmdExit")->click();
+        else if (QLatin1String(how) == QLatin1String("mnuExit"))
+            QVERIFY(triggerAction(window, "mnuExit"));
+        else
+            window->close();
+        QVERIFY2(!t.app->displayWindow(), how);
+        QVERIFY2(!t.main()->isVisible(), how);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(!window, how);
+    }
+}
+
+void tst_frmDisplay::backReturnsToTheMainWindowWithTheInputKept()
+{
+    for (const char* how : {"cmdBack", "mnuFileBack"}) {
+        TestApp t;
+        QVERIFY(t.start());
+        QPointer<frmDisplay> window = readFor(t, 5, 3);
+        if (QLatin1String(how) == QLatin1String("cmdBack"))
+            window->findChild<QPushButton*>("cmdBack")->click();
+        else
+            QVERIFY(triggerAction(window, "mnuFileBack"));
+        QVERIFY2(!t.app->displayWindow(), how);
+        QVERIFY2(t.main()->isVisible(), how);
+        QCOMPARE(t.main()->txtName()->text(), "ANNA");
+        QCOMPARE(t.main()->cboMonth()->currentIndex(), 2);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(!window, how);
+        if (t.app->isQuitting())
+            QSKIP("Leaving a window still ends the program until the closing screen is built");
+
+        frmDisplay* next = readFor(t, 5, 4);
+        QVERIFY(next);
+        QCOMPARE(shown(next, "lblSunSign"), "Aries");
+        QCOMPARE(visibleSignFrames(next), QStringList {"fraAries"});
+        QVERIFY(!t.main()->isVisible());
+    }
+}
+
+QTEST_MAIN(tst_frmDisplay)
+#include "tst_frmDisplay.moc"
