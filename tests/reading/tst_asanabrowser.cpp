@@ -1,13 +1,17 @@
+#include "TestSupport.h"
 #include "knowledge/modSunSignYoga.h"
 #include "reading/AsanaBrowser.h"
+#include "reading/frmDisplay.h"
 #include "shell/AppState.h"
 #include "shell/Style.h"
 #include "shell/SunSign.h"
+#include "shell/frmMain.h"
 
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QtTest>
 
 #include <memory>
@@ -112,6 +116,7 @@ private slots:
     void hoverUnderlinesUntilTheBackgroundIsCrossed();
     void clickedLabelStaysUnderlinedAfterBack();
     void introductionAndInstructionAreInPlace();
+    void readingOpensOnTheSignListAndTheDetailSurvivesTabSwitches();
 };
 
 void TestAsanaBrowser::signFrameStacksItsAsanasInRows_data()
@@ -205,7 +210,9 @@ void TestAsanaBrowser::clickShowsTheAsanaAndBackReturnsToTheSign()
         QVERIFY2(detail->isVisible(), qPrintable(label->objectName()));
         QCOMPARE(detail->geometry(), QRect(0, 0, 769, 433));
         QVERIFY(tab.visibleFrames().isEmpty());
-        QCOMPARE(tab.control<QLabel>("lblAsanaName")->text(), AsanaDisplayName(label->asana()));
+        auto* plate = tab.control<QLabel>("lblAsanaName");
+        QCOMPARE(plate->text(), AsanaDisplayName(label->asana()));
+        QVERIFY2(plate->width() >= plate->sizeHint().width(), "name plate cuts the name off");
         QCOMPARE(tab.control<QLabel>("lblEnglishName")->text(), record[EnglishName]);
         QCOMPARE(shownText(tab.control<QPlainTextEdit>("txtYogaDefination")), record[Definition]);
         QCOMPARE(shownText(tab.control<QPlainTextEdit>("txtProcedure")), record[Procedure]);
@@ -301,6 +308,40 @@ void TestAsanaBrowser::introductionAndInstructionAreInPlace()
     QVERIFY(instruction->font().italic() && instruction->font().bold());
     QVERIFY2(instruction->width() >= instruction->sizeHint().width(), "instruction cut off");
     QVERIFY(qAbs(instruction->geometry().center().x() - QRect(200, 136, 358, 16).center().x()) <= 1);
+}
+
+void TestAsanaBrowser::readingOpensOnTheSignListAndTheDetailSurvivesTabSwitches()
+{
+    TestApp t;
+    QVERIFY(t.start());
+    // 5 March: Pisces, as in a first reading.
+    fillInput(t.main(), QStringLiteral("ANNA"), 5, 3, 1980);
+    t.main()->cmdNext_Click();
+    frmDisplay* window = t.app->displayWindow();
+    QVERIFY(window && window->isVisible());
+    auto* tabs = child<QTabWidget>(window, "SSTab1");
+    tabs->setCurrentIndex(2);
+
+    const auto visibleFrames = [](const frmDisplay* display) {
+        QStringList shown;
+        for (const QString& sign : signNames()) {
+            if (display->signFrame(sign)->isVisible())
+                shown << sign;
+        }
+        return shown;
+    };
+    QCOMPARE(visibleFrames(window), QStringList {"Pisces"});
+    auto* garudasana = child<AsanaLabel>(window, "lblGarudaasanaaPisces");
+    QTest::mouseClick(garudasana, Qt::LeftButton);
+    auto* detail = child<QWidget>(window, "fraYogaProcedure");
+    QVERIFY(detail->isVisible());
+    QCOMPARE(child<QLabel>(window, "lblEnglishName")->text(), QStringLiteral("Eagle Pose"));
+
+    tabs->setCurrentIndex(0);
+    QVERIFY(!detail->isVisible());
+    tabs->setCurrentIndex(2);
+    QVERIFY(detail->isVisible());
+    QVERIFY(visibleFrames(window).isEmpty());
 }
 
 QTEST_MAIN(TestAsanaBrowser)
