@@ -8,6 +8,7 @@
 class Platform;
 class QWidget;
 class frmMain;
+class frmNagScreen2;
 
 // Owns the program-wide reading state and the windows, and is the one way windows reach each other.
 class Application : public QObject
@@ -29,8 +30,11 @@ public:
 
     void openSitePage(const QString& pageKey);
 
+    // The closing screen is loaded by whichever of these comes first.
     void showClosingScreen();
     void hideClosingScreen();
+    frmNagScreen2* closingScreen() const;
+    // Modal over parent; a new box each time.
     void showAbout(QWidget* parent);
 
     // Unloads every window, then ends the process; reached again while unloading, it ends at once.
@@ -39,10 +43,12 @@ public:
 
 private:
     void bringPromotionToFront();
+    void loadClosingScreen();
 
     Platform& m_platform;
     QString m_applicationName;
     AppState m_state;
     QPointer<frmMain> m_main;
+    QPointer<frmNagScreen2> m_closingScreen;
     bool m_quitting = false;
 };
