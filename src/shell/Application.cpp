@@ -10,8 +10,7 @@
 Application::Application(Platform& platform, const QString& applicationName)
     : m_platform(platform)
     , m_applicationName(applicationName)
-{
-}
+{ }
 
 Application::~Application()
 {
@@ -50,7 +49,8 @@ void Application::showClosingScreen()
     quitApplication();
 }
 
-void Application::hideClosingScreen() { }
+void Application::hideClosingScreen()
+{ }
 
 void Application::showAbout(QWidget* parent)
 {
