@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -11,6 +12,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("astravida"));
     QApplication::setApplicationDisplayName(QStringLiteral("Astravida"));
     QApplication::setApplicationVersion(QStringLiteral("1.25"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ASTRAVIDA_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/astravida.png")));
     Style::installFonts();
 
     QtPlatform platform;

@@ -44,10 +44,10 @@ void RemindAboutUpdate(Platform& platform, const QString& applicationName)
 
     bool wantsUpdate = false;
     if (step == ReminderStep::Ask) {
-        const QString question = QStringLiteral("There maybe an update to this software available")
-                                 + QChar(13) + QStringLiteral("Do you want to check for an update?");
-        wantsUpdate = platform.showMessage(question, MessageIcon::Information, MessageButtons::YesNo)
-                      == MessageAnswer::Yes;
+        const QString question = QStringLiteral("There maybe an update to this software available") + QChar(13)
+            + QStringLiteral("Do you want to check for an update?");
+        wantsUpdate
+            = platform.showMessage(question, MessageIcon::Information, MessageButtons::YesNo) == MessageAnswer::Yes;
     }
     platform.writeSetting(applicationName, Section, reminderKey(), ScrambleText(reminderDateText(now)));
     if (wantsUpdate)

@@ -7,8 +7,8 @@ class Platform;
 
 enum class ReminderStep {
     RecordFirstStart, // nothing stored yet: remember today, ask nothing
-    StayQuiet,        // asked recently, or the stored text is not a date
-    Ask,              // more than two weeks either way
+    StayQuiet, // asked recently, or the stored text is not a date
+    Ask, // more than two weeks either way
 };
 
 // Decides from the unscrambled stored text and the current time.

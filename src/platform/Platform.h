@@ -25,8 +25,8 @@ public:
     virtual ~Platform() = default;
 
     // A modal box titled with the application's name.
-    virtual MessageAnswer showMessage(const QString& text, MessageIcon icon,
-                                      MessageButtons buttons = MessageButtons::Ok)
+    virtual MessageAnswer showMessage(
+        const QString& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok)
         = 0;
     // Both return an empty path when the user cancels.
     virtual QString getOpenFileName(const FileDialogRequest& request) = 0;
@@ -38,8 +38,8 @@ public:
 
     // Per-user store; a missing entry reads as empty text.
     virtual QString readSetting(const QString& application, const QString& section, const QString& key) = 0;
-    virtual void writeSetting(const QString& application, const QString& section, const QString& key,
-                              const QString& value)
+    virtual void writeSetting(
+        const QString& application, const QString& section, const QString& key, const QString& value)
         = 0;
 
     virtual QDateTime now() = 0;

@@ -41,8 +41,7 @@ MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon, Mes
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, Title, shown,
-                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    dialogParent());
+        buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, dialogParent());
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
@@ -100,8 +99,8 @@ QString QtPlatform::readSetting(const QString& application, const QString& secti
     return settings.value(section + QLatin1Char('/') + key).toString();
 }
 
-void QtPlatform::writeSetting(const QString& application, const QString& section, const QString& key,
-                              const QString& value)
+void QtPlatform::writeSetting(
+    const QString& application, const QString& section, const QString& key, const QString& value)
 {
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
     settings.setValue(section + QLatin1Char('/') + key, value);

@@ -19,8 +19,8 @@ public:
     bool execPrintDialog(QPrinter& printer, bool selectionPreset) override;
     void openUrl(const QString& url) override;
     QString readSetting(const QString& application, const QString& section, const QString& key) override;
-    void writeSetting(const QString& application, const QString& section, const QString& key,
-                      const QString& value) override;
+    void writeSetting(
+        const QString& application, const QString& section, const QString& key, const QString& value) override;
     QDateTime now() override;
     void seedRandom(quint32 seed) override;
     double random() override;

@@ -44,7 +44,7 @@ void setForeground(QWidget* widget, const QColor& colour)
 }
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry, const QColor& colour,
-              const QFont& font)
+    const QFont& font)
 {
     auto* result = new QLabel(text, parent);
     result->setObjectName(QLatin1String(name));
@@ -131,7 +131,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
 }
 
 LinkLabel* linkLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
-                     const QColor& colour, const QFont& font)
+    const QColor& colour, const QFont& font)
 {
     auto* result = new LinkLabel(parent);
     result->setObjectName(QLatin1String(name));

@@ -11,12 +11,12 @@ class QWidget;
 // The look every window shares.
 namespace Style {
 
-inline const QColor brown{130, 57, 4};
-inline const QColor yellow{255, 255, 0};
-inline const QColor lightYellow{255, 255, 128};
-inline const QColor grey{128, 128, 128};
-inline const QColor cyan{0, 255, 255};
-inline const QColor linkBlue{0, 0, 255};
+inline const QColor brown {130, 57, 4};
+inline const QColor yellow {255, 255, 0};
+inline const QColor lightYellow {255, 255, 128};
+inline const QColor grey {128, 128, 128};
+inline const QColor cyan {0, 255, 255};
+inline const QColor linkBlue {0, 0, 255};
 inline const QString windowCaption = QStringLiteral("Astravida v1.25");
 
 // Verdana, or DejaVu Sans where Verdana is missing.
@@ -29,7 +29,7 @@ void setForeground(QWidget* widget, const QColor& colour);
 
 // A label with text colour, font and geometry in one call, named by its objectName.
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry, const QColor& colour,
-              const QFont& font);
+    const QFont& font);
 // Grey face, bold Verdana caption.
 void styleButton(QPushButton* button, const char* name, const QRect& geometry);
 QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
@@ -58,4 +58,4 @@ protected:
 };
 
 LinkLabel* linkLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
-                     const QColor& colour, const QFont& font);
+    const QColor& colour, const QFont& font);

@@ -12,7 +12,7 @@ struct MonthSplit
 };
 
 // One row per month: the days up to the split belong to the first sign, the rest to the second.
-constexpr std::array<MonthSplit, 12> Months{{
+constexpr std::array<MonthSplit, 12> Months {{
     {19, "Capricorn", "Aquarius"},
     {18, "Aquarius", "Pisces"},
     {20, "Pisces", "Aries"},
@@ -33,14 +33,14 @@ constexpr int LastDayPosition = 30;
 
 const QStringList& signNames()
 {
-    static const QStringList names{"Aries", "Taurus", "Gemini",      "Cancer",    "Leo",      "Virgo",
-                                   "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    static const QStringList names {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio",
+        "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
     return names;
 }
 
 QString elementOfSign(const QString& sign)
 {
-    static const std::array<const char*, 4> elements{"Fire", "Earth", "Air", "Water"};
+    static const std::array<const char*, 4> elements {"Fire", "Earth", "Air", "Water"};
     const int index = signNames().indexOf(sign);
     return index < 0 ? QString() : QString::fromLatin1(elements[index % 4]);
 }

@@ -22,16 +22,16 @@
 
 namespace {
 
-const QColor LightPink{255, 182, 193};
-const QColor CautionGreen{0, 255, 0};
-const QSize ClientSize{640, 410};
+const QColor LightPink {255, 182, 193};
+const QColor CautionGreen {0, 255, 0};
+const QSize ClientSize {640, 410};
 
 const QString WelcomeText = QStringLiteral(
     "Welcome to Astravida! Yoga helps people keep fit and attain mental peace. Enter your date of birth to get a "
     "detailed report on the health ailments that may afflict you, as your sun sign suggests, and on how yoga can "
     "help you keep them at bay.");
-const QString BannerText
-    = QStringLiteral("Talk yoga, stars and wellbeing with friends on the free Lorewell discussion board at lorewell.com");
+const QString BannerText = QStringLiteral(
+    "Talk yoga, stars and wellbeing with friends on the free Lorewell discussion board at lorewell.com");
 
 // A button whose caption wraps onto several lines, for the large open button.
 class WrappingButton : public QPushButton
@@ -77,8 +77,8 @@ QStringList numbers(int first, int last)
     return result;
 }
 
-const QStringList MonthNames{"January", "February", "March",     "April",   "May",      "June",
-                             "July",    "August",   "September", "October", "November", "December"};
+const QStringList MonthNames {"January", "February", "March", "April", "May", "June", "July", "August", "September",
+    "October", "November", "December"};
 
 } // namespace
 
@@ -112,12 +112,13 @@ void frmMain::buildPanel(QWidget* central)
     banner->setAlignment(Qt::AlignCenter);
     connect(banner, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
 
-    auto* welcome = Style::label(central, "Label3", WelcomeText, {16, 50, 608, 58}, Style::yellow, Style::verdana(8.25));
+    auto* welcome
+        = Style::label(central, "Label3", WelcomeText, {16, 50, 608, 58}, Style::yellow, Style::verdana(8.25));
     welcome->setWordWrap(true);
     welcome->setAlignment(Qt::AlignCenter);
-    auto* instruction
-        = Style::label(central, "Label4", QStringLiteral("Just input your name and date of birth and get a Reading Now!"),
-                       {16, 112, 608, 20}, LightPink, Style::verdana(9.75, true));
+    auto* instruction = Style::label(central, "Label4",
+        QStringLiteral("Just input your name and date of birth and get a Reading Now!"), {16, 112, 608, 20}, LightPink,
+        Style::verdana(9.75, true));
     instruction->setAlignment(Qt::AlignCenter);
 
     m_cmdOpen = new WrappingButton(QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"), central);
@@ -150,14 +151,14 @@ void frmMain::buildPanel(QWidget* central)
     m_cboYear = dateList(central, "cboYear", {}, {548, 210, 68, 24});
 
     auto* caution = Style::label(central, "Label8",
-                                 QStringLiteral("Please Note: If you are suffering from health ailments, kindly consult "
-                                                "your doctor before doing the yoga exercises."),
-                                 {16, 262, 608, 36}, CautionGreen, Style::verdana(8.25, true));
+        QStringLiteral("Please Note: If you are suffering from health ailments, kindly consult "
+                       "your doctor before doing the yoga exercises."),
+        {16, 262, 608, 36}, CautionGreen, Style::verdana(8.25, true));
     caution->setWordWrap(true);
     caution->setAlignment(Qt::AlignCenter);
 
-    m_cmdNext = Style::button(central, "cmdNext", QStringLiteral("Get Suitable &Yogas For My Zodiac"),
-                              {8, 308, 624, 36});
+    m_cmdNext
+        = Style::button(central, "cmdNext", QStringLiteral("Get Suitable &Yogas For My Zodiac"), {8, 308, 624, 36});
     m_cmdNext->setFont(Style::verdana(9.75, true));
     connect(m_cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
 
@@ -165,7 +166,7 @@ void frmMain::buildPanel(QWidget* central)
     bottom->setObjectName(QStringLiteral("bottomStrip"));
     bottom->setGeometry(0, 352, ClientSize.width(), 58);
     Style::setBackground(bottom, Qt::white);
-    const QRect promotion{8, 6, 520, 46};
+    const QRect promotion {8, 6, 520, 46};
     const QFont linkFont = Style::verdana(8.25, true, true);
     m_lblFullBrand = linkLabel(bottom, "lblFullBrand", FullBrandCaption, promotion, Style::linkBlue, linkFont);
     m_lblCobrand = linkLabel(bottom, "lblCobrand", CoBrandCaption, promotion, Style::linkBlue, linkFont);
@@ -215,23 +216,25 @@ void frmMain::buildMenus()
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addItems(file, {
-                       {"mnuOpenPreviouslySavedSunSignYoga", "Open Previously Saved Zodiac Yoga Reading",
-                        [this] { cmdOpen_Click(); }},
-                       {"mnuGetSuitableYogas", "Get Suitable &Yogas For My Zodiac", [this] { cmdNext_Click(); }},
-                       {"mnuExit", "E&xit", [this] { close(); }},
-                   });
+    addItems(file,
+        {
+            {"mnuOpenPreviouslySavedSunSignYoga", "Open Previously Saved Zodiac Yoga Reading",
+                [this] { cmdOpen_Click(); }},
+            {"mnuGetSuitableYogas", "Get Suitable &Yogas For My Zodiac", [this] { cmdNext_Click(); }},
+            {"mnuExit", "E&xit", [this] { close(); }},
+        });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addItems(help, {
-                       {"mnuOnline", "&Online Help", page("help-web-page")},
-                       {"mnuVisit", "&Visit Us Online", page("home-page")},
-                       {"mnuHelp1", "-", nullptr},
-                       {"mnuUpdate", "Check for Software &Update", page("download-web-page")},
-                       {"mnuHelp2", "-", nullptr},
-                       {"mnuAbout", "&About Software", [this] { m_app.showAbout(this); }},
-                   });
+    addItems(help,
+        {
+            {"mnuOnline", "&Online Help", page("help-web-page")},
+            {"mnuVisit", "&Visit Us Online", page("home-page")},
+            {"mnuHelp1", "-", nullptr},
+            {"mnuUpdate", "Check for Software &Update", page("download-web-page")},
+            {"mnuHelp2", "-", nullptr},
+            {"mnuAbout", "&About Software", [this] { m_app.showAbout(this); }},
+        });
 
     QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
@@ -263,8 +266,8 @@ void frmMain::pickPromotion(double draw)
 
 bool frmMain::ValidateInput()
 {
-    const InputFields fields{m_txtName->text(), m_cboYear->currentText(), m_cboMonth->currentIndex(),
-                             m_cboDate->currentIndex()};
+    const InputFields fields {
+        m_txtName->text(), m_cboYear->currentText(), m_cboMonth->currentIndex(), m_cboDate->currentIndex()};
     const std::optional<QString> problem = inputProblem(fields);
     if (!problem)
         return true;
@@ -294,17 +297,22 @@ void frmMain::cmdNext_Click()
     DetermineSunSign(state.currentSign, m_cboMonth->currentIndex(), m_cboDate->currentIndex());
 }
 
-void frmMain::cmdOpen_Click() { }
+void frmMain::cmdOpen_Click()
+{ }
 
 bool frmMain::txtName_KeyPress(QKeyEvent* event)
 {
     // Shortcuts such as Ctrl+V arrive as control characters, or as no text at all on some platforms.
     QString text = event->text();
-    if (event->matches(QKeySequence::Paste) || (text.isEmpty() && (event->modifiers() & Qt::ControlModifier)
-                                                && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z))
+    if (event->matches(QKeySequence::Paste)
+        || (text.isEmpty() && (event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A
+            && event->key() <= Qt::Key_Z))
         text = QChar(char16_t(event->key() - Qt::Key_A + 1));
-    if (text.isEmpty())
-        return true; // navigation and modifier keys are not characters
+    // Navigation keys, and the keys the window itself answers, are not characters typed into the name.
+    const bool windowKey
+        = event->key() == Qt::Key_Escape || event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (text.isEmpty() || windowKey)
+        return true;
 
     bool handled = false;
     for (const QChar typed : text) {

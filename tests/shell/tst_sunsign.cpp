@@ -19,18 +19,30 @@ void TestSunSign::mapsEveryDayOfTheYear_data()
     QTest::addColumn<int>("lastDayOfFirst");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::newRow("January") << 0 << 19 << "Capricorn" << "Aquarius";
-    QTest::newRow("February") << 1 << 18 << "Aquarius" << "Pisces";
-    QTest::newRow("March") << 2 << 20 << "Pisces" << "Aries";
-    QTest::newRow("April") << 3 << 20 << "Aries" << "Taurus";
-    QTest::newRow("May") << 4 << 20 << "Taurus" << "Gemini";
-    QTest::newRow("June") << 5 << 20 << "Gemini" << "Cancer";
-    QTest::newRow("July") << 6 << 20 << "Cancer" << "Leo";
-    QTest::newRow("August") << 7 << 20 << "Leo" << "Virgo";
-    QTest::newRow("September") << 8 << 20 << "Virgo" << "Libra";
-    QTest::newRow("October") << 9 << 20 << "Libra" << "Scorpio";
-    QTest::newRow("November") << 10 << 20 << "Scorpio" << "Sagittarius";
-    QTest::newRow("December") << 11 << 20 << "Sagittarius" << "Capricorn";
+    QTest::newRow("January") << 0 << 19 << "Capricorn"
+                             << "Aquarius";
+    QTest::newRow("February") << 1 << 18 << "Aquarius"
+                              << "Pisces";
+    QTest::newRow("March") << 2 << 20 << "Pisces"
+                           << "Aries";
+    QTest::newRow("April") << 3 << 20 << "Aries"
+                           << "Taurus";
+    QTest::newRow("May") << 4 << 20 << "Taurus"
+                         << "Gemini";
+    QTest::newRow("June") << 5 << 20 << "Gemini"
+                          << "Cancer";
+    QTest::newRow("July") << 6 << 20 << "Cancer"
+                          << "Leo";
+    QTest::newRow("August") << 7 << 20 << "Leo"
+                            << "Virgo";
+    QTest::newRow("September") << 8 << 20 << "Virgo"
+                               << "Libra";
+    QTest::newRow("October") << 9 << 20 << "Libra"
+                             << "Scorpio";
+    QTest::newRow("November") << 10 << 20 << "Scorpio"
+                              << "Sagittarius";
+    QTest::newRow("December") << 11 << 20 << "Sagittarius"
+                              << "Capricorn";
 }
 
 void TestSunSign::mapsEveryDayOfTheYear()
@@ -44,9 +56,8 @@ void TestSunSign::mapsEveryDayOfTheYear()
         const QString expected = day <= lastDayOfFirst ? first : second;
         QString current = QStringLiteral("before");
         DetermineSunSign(current, month, day - 1);
-        QVERIFY2(current == expected, qPrintable(QStringLiteral("day %1 gave %2, expected %3")
-                                                     .arg(day)
-                                                     .arg(current, expected)));
+        QVERIFY2(current == expected,
+            qPrintable(QStringLiteral("day %1 gave %2, expected %3").arg(day).arg(current, expected)));
     }
 }
 
@@ -74,8 +85,8 @@ void TestSunSign::ignoresPositionsOutsideTheLists()
 
 void TestSunSign::elementFollowsTheSignOrder()
 {
-    const QStringList expected{"Fire", "Earth", "Air", "Water", "Fire", "Earth",
-                               "Air",  "Water", "Fire", "Earth", "Air", "Water"};
+    const QStringList expected {
+        "Fire", "Earth", "Air", "Water", "Fire", "Earth", "Air", "Water", "Fire", "Earth", "Air", "Water"};
     QCOMPARE(signNames().size(), 12);
     for (int i = 0; i < signNames().size(); ++i)
         QCOMPARE(elementOfSign(signNames().at(i)), expected.at(i));

@@ -60,8 +60,8 @@ QString FakePlatform::readSetting(const QString& application, const QString& sec
     return settings.value(settingPath(application, section, key));
 }
 
-void FakePlatform::writeSetting(const QString& application, const QString& section, const QString& key,
-                                const QString& value)
+void FakePlatform::writeSetting(
+    const QString& application, const QString& section, const QString& key, const QString& value)
 {
     settings.insert(settingPath(application, section, key), value);
 }

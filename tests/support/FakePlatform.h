@@ -48,8 +48,8 @@ public:
     bool execPrintDialog(QPrinter& printer, bool selectionPreset) override;
     void openUrl(const QString& url) override { openedUrls.append(url); }
     QString readSetting(const QString& application, const QString& section, const QString& key) override;
-    void writeSetting(const QString& application, const QString& section, const QString& key,
-                      const QString& value) override;
+    void writeSetting(
+        const QString& application, const QString& section, const QString& key, const QString& value) override;
     QDateTime now() override { return m_now; }
     void seedRandom(quint32 seed) override { seeds.append(seed); }
     double random() override { return m_draws.isEmpty() ? 0.0 : m_draws.dequeue(); }
@@ -62,6 +62,6 @@ private:
     QQueue<QString> m_saveFileNames;
     QQueue<QPair<bool, QString>> m_prints;
     QQueue<double> m_draws;
-    QDateTime m_now{QDate(2026, 1, 15), QTime(10, 30)};
+    QDateTime m_now {QDate(2026, 1, 15), QTime(10, 30)};
     bool m_anotherInstance = false;
 };

@@ -22,8 +22,7 @@ TestApp::TestApp(bool quietReminder)
 {
     if (quietReminder) {
         platform.writeSetting(QStringLiteral("astravida"), QStringLiteral("Settings"),
-                              ScrambleText(QStringLiteral("Duration")),
-                              ScrambleText(reminderDateText(platform.now())));
+            ScrambleText(QStringLiteral("Duration")), ScrambleText(reminderDateText(platform.now())));
     }
     app = std::make_unique<Application>(platform);
 }

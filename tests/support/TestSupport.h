@@ -24,8 +24,7 @@ struct TestApp
 };
 
 // The named child of a window, failing the test when it is missing.
-template <typename T>
-T* child(const QObject* parent, const QString& name)
+template <typename T> T* child(const QObject* parent, const QString& name)
 {
     T* found = parent ? parent->findChild<T*>(name) : nullptr;
     if (!found)
