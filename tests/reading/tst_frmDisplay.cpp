@@ -81,16 +81,13 @@ private slots:
     void constitutionFollowsTheShownElement();
     void fieldsShowWithoutClipping();
     void opensOnFirstTabsWithFocusOnBack();
-    void enterAndEscape_data();
-    void enterAndEscape();
+    void leaveOrStay_data();
+    void leaveOrStay();
     void textBoxesScrollButCannotBeEdited();
     void linksOpenTheirPages_data();
     void linksOpenTheirPages();
     void menuItemsOpenTheirPages_data();
     void menuItemsOpenTheirPages();
-    void makeMoneyCannotBeChosen();
-    void printLeavesTheReadingInPlace();
-    void exitUnloadsTheWindow();
     void backReturnsToTheMainWindowWithTheInputKept();
 };
 
@@ -296,39 +293,67 @@ void tst_frmDisplay::opensOnFirstTabsWithFocusOnBack()
     QCOMPARE(order, QStringList({"cmdBack", "cmdExit", "cmdPrint", "SSTab1"}));
 }
 
-void tst_frmDisplay::enterAndEscape_data()
+void tst_frmDisplay::leaveOrStay_data()
 {
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
+    // How: "key <key> on <control>", "click <button>", "menu <action>" or "close box".
+    QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("windowStays");
     QTest::addColumn<bool>("mainShown");
-    QTest::newRow("Esc on Back To Main Page exits") << "cmdBack" << int(Qt::Key_Escape) << false << false;
-    QTest::newRow("Esc in a text box exits") << "txtHealthProblems" << int(Qt::Key_Escape) << false << false;
-    QTest::newRow("Enter on Back To Main Page goes back") << "cmdBack" << int(Qt::Key_Return) << false << true;
-    QTest::newRow("Enter on Print prints") << "cmdPrint" << int(Qt::Key_Enter) << true << false;
-    QTest::newRow("Enter on Exit exits") << "cmdExit" << int(Qt::Key_Return) << false << false;
-    QTest::newRow("Enter in a text box exits") << "txtSunSignPositiveTraits" << int(Qt::Key_Return) << false << false;
-    QTest::newRow("Enter on the tabs exits") << "SSTab1" << int(Qt::Key_Return) << false << false;
+    QTest::newRow("Esc on Back To Main Page") << "key Escape on cmdBack" << false << false;
+    QTest::newRow("Esc in a text box") << "key Escape on txtHealthProblems" << false << false;
+    QTest::newRow("Enter on Back To Main Page") << "key Return on cmdBack" << false << true;
+    QTest::newRow("Enter on Print") << "key Enter on cmdPrint" << true << false;
+    QTest::newRow("Enter on Exit") << "key Return on cmdExit" << false << false;
+    QTest::newRow("Enter in a text box") << "key Return on txtSunSignPositiveTraits" << false << false;
+    QTest::newRow("Enter on the tabs") << "key Return on SSTab1" << false << false;
+    QTest::newRow("Exit button") << "click cmdExit" << false << false;
+    QTest::newRow("File Exit") << "menu mnuExit" << false << false;
+    QTest::newRow("close box") << "close box" << false << false;
+    QTest::newRow("Back button") << "click cmdBack" << false << true;
+    QTest::newRow("File Back To Main Page") << "menu mnuFileBack" << false << true;
+    QTest::newRow("Print button") << "click cmdPrint" << true << false;
+    QTest::newRow("File Print") << "menu mnuPrint" << true << false;
 }
 
-void tst_frmDisplay::enterAndEscape()
+void tst_frmDisplay::leaveOrStay()
 {
-    QFETCH(QString, focus);
-    QFETCH(int, key);
+    QFETCH(QString, how);
     QFETCH(bool, windowStays);
     QFETCH(bool, mainShown);
     TestApp t;
     QVERIFY(t.start());
     QPointer<frmDisplay> window = readFor(t, 5, 3);
     QVERIFY(window);
-    QWidget* target = window->findChild<QWidget*>(focus);
-    QVERIFY(target);
-    if (target->focusProxy())
-        target = target->focusProxy();
-    target->setFocus();
-    QTest::keyClick(target, Qt::Key(key));
+    window->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
+    const QStringList words = how.split(' ');
+    if (words[0] == "key") {
+        QWidget* target = window->findChild<QWidget*>(words[3]);
+        QVERIFY(target);
+        if (target->focusProxy())
+            target = target->focusProxy();
+        target->setFocus();
+        QTest::keyClick(target,
+            words[1] == "Escape"      ? Qt::Key_Escape
+                : words[1] == "Enter" ? Qt::Key_Enter
+                                      : Qt::Key_Return);
+    } else if (words[0] == "click") {
+        window->findChild<QPushButton*>(words[1])->click();
+    } else if (words[0] == "menu") {
+        QVERIFY(triggerAction(window, words[1]));
+    } else {
+        window->close();
+    }
     QCOMPARE(t.app->displayWindow() != nullptr, windowStays);
     QCOMPARE(t.main()->isVisible(), mainShown);
+    if (windowStays) {
+        // Printing leaves the reading as it was.
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->findChild<QTabWidget*>("SSTab1")->currentIndex(), 1);
+        QCOMPARE(shown(window, "lblSunSign"), "Pisces");
+    } else {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(!window, "an unloaded window is destroyed");
+    }
 }
 
 void tst_frmDisplay::textBoxesScrollButCannotBeEdited()
@@ -415,51 +440,6 @@ void tst_frmDisplay::menuItemsOpenTheirPages()
     QVERIFY(triggerAction(window, action));
     QCOMPARE(t.platform.openedUrls, QStringList {sitePageUrl(page)});
     QVERIFY(t.app->displayWindow());
-}
-
-void tst_frmDisplay::makeMoneyCannotBeChosen()
-{
-    TestApp t;
-    QVERIFY(t.start());
-    frmDisplay* window = readFor(t, 5, 3);
-    auto* makeMoney = window->findChild<QAction*>("mkmoney");
-    QVERIFY(makeMoney);
-    QCOMPARE(makeMoney->text(), "Make Money &Online");
-    QVERIFY(!triggerAction(window, "mkmoney"));
-    QVERIFY(t.platform.openedUrls.isEmpty());
-}
-
-void tst_frmDisplay::printLeavesTheReadingInPlace()
-{
-    TestApp t;
-    QVERIFY(t.start());
-    frmDisplay* window = readFor(t, 5, 3);
-    window->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
-    QVERIFY(triggerAction(window, "mnuPrint"));
-    window->findChild<QPushButton*>("cmdPrint")->click();
-    QCOMPARE(t.app->displayWindow(), window);
-    QVERIFY(window->isVisible());
-    QCOMPARE(window->findChild<QTabWidget*>("SSTab1")->currentIndex(), 1);
-    QCOMPARE(shown(window, "lblSunSign"), "Pisces");
-}
-
-void tst_frmDisplay::exitUnloadsTheWindow()
-{
-    for (const char* how : {"cmdExit", "mnuExit", "close box"}) {
-        TestApp t;
-        QVERIFY(t.start());
-        QPointer<frmDisplay> window = readFor(t, 5, 3);
-        if (QLatin1String(how) == QLatin1String("cmdExit"))
-            window->findChild<QPushButton*>("cmdExit")->click();
-        else if (QLatin1String(how) == QLatin1String("mnuExit"))
-            QVERIFY(triggerAction(window, "mnuExit"));
-        else
-            window->close();
-        QVERIFY2(!t.app->displayWindow(), how);
-        QVERIFY2(!t.main()->isVisible(), how);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY2(!window, how);
-    }
 }
 
 void tst_frmDisplay::backReturnsToTheMainWindowWithTheInputKept()
