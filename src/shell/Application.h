@@ -9,6 +9,7 @@ class Platform;
 class QWidget;
 class frmDisplay;
 class frmMain;
+class frmNagScreen2;
 
 // Owns the program-wide reading state and the windows, and is the one way windows reach each other.
 class Application : public QObject
@@ -34,8 +35,11 @@ public:
 
     void openSitePage(const QString& pageKey);
 
+    // The closing screen is loaded by whichever of these comes first.
     void showClosingScreen();
     void hideClosingScreen();
+    frmNagScreen2* closingScreen() const;
+    // Modal over parent; a new box each time.
     void showAbout(QWidget* parent);
 
     // Unloads every window, then ends the process; reached again while unloading, it ends at once.
@@ -44,11 +48,13 @@ public:
 
 private:
     void bringPromotionToFront();
+    void loadClosingScreen();
 
     Platform& m_platform;
     QString m_applicationName;
     AppState m_state;
     QPointer<frmMain> m_main;
     QPointer<frmDisplay> m_display;
+    QPointer<frmNagScreen2> m_closingScreen;
     bool m_quitting = false;
 };
