@@ -31,7 +31,6 @@ const QString BannerText = QStringLiteral(
 
 // How a label or box of the reading looks.
 enum class Look {
-    Heading, // white, bold, underlined
     Value, // yellow, bold
     SignName, // cyan, larger, bold
     Item, // yellow, regular, centred, wrapped
@@ -197,8 +196,6 @@ QWidget* field(QWidget* parent, const char* name, const QRect& geometry, Look lo
     };
     const Appearance appearance = [look]() -> Appearance {
         switch (look) {
-        case Look::Heading:
-            return {Qt::white, Style::verdana(8.25, true, true), Qt::AlignLeft | Qt::AlignTop, false};
         case Look::SignName:
             return {Style::cyan, Style::verdana(11.25, true), Qt::AlignLeft | Qt::AlignVCenter, false};
         case Look::Item:
