@@ -239,6 +239,12 @@ void AsanaBrowser::buildDetailPage()
         Style::verdana(9.75, true));
     m_lblAsanaName->setAlignment(Qt::AlignCenter);
     Style::setBackground(m_lblAsanaName, Style::lightYellow);
+    // The stand-in face is wider than Verdana: widen the plate about its centre to fit the longest name.
+    int widest = m_lblAsanaName->width();
+    for (int asana = 1; asana <= AsanaCount; ++asana)
+        widest = qMax(widest, m_lblAsanaName->fontMetrics().horizontalAdvance(AsanaDisplayName(asana)) + 8);
+    m_lblAsanaName->setGeometry(
+        QRect(0, 16, widest, 20).translated(m_lblAsanaName->geometry().center().x() - widest / 2, 0));
 
     m_cmdYogaBack = Style::button(m_fraYogaProcedure, "cmdYogaBack", QStringLiteral("&Back"), QRect(24, 397, 734, 31));
     connect(m_cmdYogaBack, &QPushButton::clicked, this, &AsanaBrowser::cmdYogaBack_Click);

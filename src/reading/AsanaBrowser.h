@@ -50,8 +50,6 @@ public:
     // fraSelectYoga must already hold the twelve hidden sign frames fraAries ... fraPisces.
     AsanaBrowser(QWidget* fraSelectYoga, const AppState& state);
 
-    QWidget* signFrame(int sign) const { return m_signFrames[sign]; }
-
     void asanaLabel_Click(AsanaLabel* label);
     void cmdYogaBack_Click();
 

@@ -1,6 +1,7 @@
 #include "reading/frmDisplay.h"
 
 #include "outreach/Promotions.h"
+#include "reading/AsanaBrowser.h"
 #include "report/frmSave.h"
 #include "shell/Application.h"
 #include "shell/Style.h"
@@ -31,7 +32,6 @@ const QString BannerText = QStringLiteral(
 
 // How a label or box of the reading looks.
 enum class Look {
-    Heading, // white, bold, underlined
     Value, // yellow, bold
     SignName, // cyan, larger, bold
     Item, // yellow, regular, centred, wrapped
@@ -197,8 +197,6 @@ QWidget* field(QWidget* parent, const char* name, const QRect& geometry, Look lo
     };
     const Appearance appearance = [look]() -> Appearance {
         switch (look) {
-        case Look::Heading:
-            return {Qt::white, Style::verdana(8.25, true, true), Qt::AlignLeft | Qt::AlignTop, false};
         case Look::SignName:
             return {Style::cyan, Style::verdana(11.25, true), Qt::AlignLeft | Qt::AlignVCenter, false};
         case Look::Item:
@@ -365,6 +363,7 @@ void frmDisplay::buildYogaTab()
         frame->setGeometry(216, 168, 329, 209);
         frame->hide();
     }
+    new AsanaBrowser(m_fraSelectYoga, m_app.state());
 }
 
 QWidget* frmDisplay::buildBottomStrip(QWidget* central)

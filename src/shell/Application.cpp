@@ -1,6 +1,8 @@
 #include "shell/Application.h"
 
 #include "outreach/SitePages.h"
+#include "outreach/frmAbout.h"
+#include "outreach/frmNagScreen2.h"
 #include "platform/Platform.h"
 #include "reading/frmDisplay.h"
 #include "report/ReportLinks.h"
@@ -19,6 +21,7 @@ Application::~Application()
 {
     delete m_display.data();
     delete m_main.data();
+    delete m_closingScreen.data();
 }
 
 bool Application::start()
@@ -60,20 +63,38 @@ void Application::openSitePage(const QString& pageKey)
     OpenSitePage(m_platform, pageKey);
 }
 
+void Application::loadClosingScreen()
+{
+    if (!m_closingScreen)
+        m_closingScreen = new frmNagScreen2(*this);
+}
+
 void Application::showClosingScreen()
 {
+    // Windows unloaded by quitApplication ask for it too; by then it is too late to show anything.
     if (m_quitting)
         return;
-    // Until there is a closing screen, leaving a window leaves the program.
-    quitApplication();
+    loadClosingScreen();
+    m_closingScreen->show();
 }
 
 void Application::hideClosingScreen()
-{ }
+{
+    if (m_quitting)
+        return;
+    loadClosingScreen();
+    m_closingScreen->hide();
+}
+
+frmNagScreen2* Application::closingScreen() const
+{
+    return m_closingScreen;
+}
 
 void Application::showAbout(QWidget* parent)
 {
-    Q_UNUSED(parent);
+    frmAbout about(*this, parent);
+    about.exec();
 }
 
 void Application::quitApplication()
@@ -89,6 +110,9 @@ void Application::quitApplication()
         if (window->objectName().startsWith(QLatin1String("frm")))
             windows.append(window);
     }
+    // Unloading the closing screen ends the process at once, so it goes last, after every other unload handler.
+    if (m_closingScreen && windows.removeAll(m_closingScreen.data()) > 0)
+        windows.append(m_closingScreen.data());
     for (const QPointer<QWidget>& window : windows) {
         if (window)
             window->close();

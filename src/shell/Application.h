@@ -12,6 +12,7 @@ class ReportLinks;
 class QWidget;
 class frmDisplay;
 class frmMain;
+class frmNagScreen2;
 
 // Owns the program-wide reading state and the windows, and is the one way windows reach each other.
 class Application : public QObject
@@ -39,8 +40,11 @@ public:
 
     void openSitePage(const QString& pageKey);
 
+    // The closing screen is loaded by whichever of these comes first.
     void showClosingScreen();
     void hideClosingScreen();
+    frmNagScreen2* closingScreen() const;
+    // Modal over parent; a new box each time.
     void showAbout(QWidget* parent);
 
     // Unloads every window, then ends the process; reached again while unloading, it ends at once.
@@ -49,6 +53,7 @@ public:
 
 private:
     void bringPromotionToFront();
+    void loadClosingScreen();
 
     Platform& m_platform;
     QString m_applicationName;
@@ -56,5 +61,6 @@ private:
     std::unique_ptr<ReportLinks> m_reportLinks;
     QPointer<frmMain> m_main;
     QPointer<frmDisplay> m_display;
+    QPointer<frmNagScreen2> m_closingScreen;
     bool m_quitting = false;
 };

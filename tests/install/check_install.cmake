@@ -10,13 +10,11 @@ endif()
 set(expected
     bin/astravida
     share/applications/${APP_ID}.desktop
-    share/metainfo/${APP_ID}.metainfo.xml)
-if(EXPECT_ICONS)
-    list(APPEND expected share/icons/hicolor/scalable/apps/${APP_ID}.svg)
-    foreach(size 16 32 48 64 128 256)
-        list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
-    endforeach()
-endif()
+    share/metainfo/${APP_ID}.metainfo.xml
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+foreach(size 16 32 48 64 128 256)
+    list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
 foreach(path ${expected})
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "missing from the installed tree: ${path}")

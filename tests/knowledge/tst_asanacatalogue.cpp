@@ -56,7 +56,6 @@ private slots:
     void listsTogetherFollowTheRecommendationCounts();
     void lookupMatchesOnlyExactSignNames_data();
     void lookupMatchesOnlyExactSignNames();
-    void namesOutsideTheCatalogueAreEmpty();
     void introductionParagraphsAreSingleParagraphsOfTheirLength();
 };
 
@@ -262,14 +261,6 @@ void TestAsanaCatalogue::lookupMatchesOnlyExactSignNames()
 {
     QFETCH(QString, sign);
     QVERIFY(RecommendedAsanas(sign).isEmpty());
-}
-
-void TestAsanaCatalogue::namesOutsideTheCatalogueAreEmpty()
-{
-    for (int asana : {0, -1, AsanaCount + 1}) {
-        QVERIFY(AsanaDisplayName(asana).isEmpty());
-        QVERIFY(AsanaPictureKey(asana).isEmpty());
-    }
 }
 
 void TestAsanaCatalogue::introductionParagraphsAreSingleParagraphsOfTheirLength()

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QIcon>
+
+class QLabel;
+class QRect;
+class QWidget;
+
+// The program's icon, empty until its picture is part of the build.
+QIcon applicationIcon();
+// A picture box showing the icon, fitted into its rectangle.
+QLabel* iconPicture(QWidget* parent, const char* name, const QRect& geometry);
