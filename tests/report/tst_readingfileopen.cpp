@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "platform/Scramble.h"
+#include "outreach/frmNagScreen2.h"
 #include "reading/frmDisplay.h"
 #include "report/ReadingFile.h"
 #include "report/ReadingFileStore.h"
@@ -122,6 +123,7 @@ void TestReadingFileOpen::reopensASavedReadingForEverySign()
     frmDisplay* display = t.app->displayWindow();
     QVERIFY(display && display->isVisible());
     QVERIFY(!t.main()->isVisible());
+    QVERIFY(!t.app->closingScreen() || !t.app->closingScreen()->isVisible());
     QCOMPARE(child<QLabel>(display, "lblSunSign")->text(), sign);
     display->cmdPrint_Click();
     report = display->findChild<frmSave*>(QStringLiteral("frmSave"));
