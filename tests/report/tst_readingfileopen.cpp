@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "platform/Scramble.h"
 #include "outreach/frmNagScreen2.h"
+#include "platform/Scramble.h"
 #include "reading/frmDisplay.h"
 #include "report/ReadingFile.h"
 #include "report/ReadingFileStore.h"
