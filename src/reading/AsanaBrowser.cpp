@@ -120,7 +120,6 @@ AsanaLabel::AsanaLabel(int asana, const QString& displayName, QWidget* frame)
     Style::setForeground(this, Style::brown);
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
-    resize(sizeHint());
 }
 
 void AsanaLabel::mouseMoveEvent(QMouseEvent* event)
@@ -186,6 +185,11 @@ QVector<AsanaLabel*> AsanaBrowser::buildSignFrame(int sign)
             continue;
         auto* label = new AsanaLabel(entry.asana, AsanaDisplayName(entry.asana), frame);
         label->setObjectName(QLatin1String(entry.labelName));
+        // Measuring a caption shapes its text; most asanas recur in several signs, so each is measured once.
+        QSize& size = m_labelSizes[entry.asana];
+        if (size.isEmpty())
+            size = label->sizeHint();
+        label->resize(size);
         connect(label, &AsanaLabel::clicked, this, &AsanaBrowser::asanaLabel_Click);
         labels.append(label);
     }
