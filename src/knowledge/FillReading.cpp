@@ -9,6 +9,36 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+// Shows text from its first line, as QPlainTextEdit::setPlainText does, without laying the paragraph out: a box on a
+// hidden tab would throw that layout away when it is first shown at its real width.
+void showText(QPlainTextEdit* box, const QString& text)
+{
+    QTextDocument* document = box->document();
+    const bool undo = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false);
+    // Two empty paragraphs: the plain-text layout lays a paragraph out at once only if the count stays the same.
+    QTextCursor edit(document);
+    edit.setPosition(0);
+    edit.setPosition(document->characterCount() - 1, QTextCursor::KeepAnchor);
+    edit.insertBlock();
+    // The box's cursor goes to the start now, while that is cheap, and the text goes in after it.
+    box->setTextCursor(QTextCursor(document));
+    edit.beginEditBlock();
+    edit.insertText(text);
+    edit.setPosition(0);
+    edit.setPosition(1, QTextCursor::KeepAnchor);
+    edit.removeSelectedText();
+    edit.endEditBlock();
+    document->setUndoRedoEnabled(undo);
+    document->setModified(false);
+}
+
+} // namespace
 
 bool writeReadingField(QWidget* window, const ReadingField& field)
 {
@@ -21,7 +51,7 @@ bool writeReadingField(QWidget* window, const ReadingField& field)
         break;
     case ReadingField::Kind::Text:
         if (auto* box = window->findChild<QPlainTextEdit*>(field.control)) {
-            box->setPlainText(field.value);
+            showText(box, field.value);
             return true;
         }
         break;

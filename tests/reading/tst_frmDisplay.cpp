@@ -90,6 +90,7 @@ private slots:
     void leaveOrStay_data();
     void leaveOrStay();
     void textBoxesScrollButCannotBeEdited();
+    void textBoxesOpenAtTheirFirstLine();
     void linksOpenTheirPages_data();
     void linksOpenTheirPages();
     void menuItemsOpenTheirPages_data();
@@ -389,6 +390,45 @@ void tst_frmDisplay::textBoxesScrollButCannotBeEdited()
     QCOMPARE(traits->toPlainText(), before);
     // The paragraph is longer than the box, so it can be scrolled.
     QVERIFY(traits->verticalScrollBar()->maximum() > 0);
+}
+
+void tst_frmDisplay::textBoxesOpenAtTheirFirstLine()
+{
+    TestApp t;
+    QVERIFY(t.start());
+    frmDisplay* window = readFor(t, 5, 3);
+    window->show();
+    auto* tabs = window->findChild<QTabWidget*>("SSTab1");
+    auto* healthTabs = window->findChild<QTabWidget*>("ssTab");
+    // Every box is seen once, as a user turning through the tabs sees it.
+    for (const auto& [page, healthPage] : {std::pair {0, 0}, {1, 0}, {1, 1}}) {
+        tabs->setCurrentIndex(page);
+        healthTabs->setCurrentIndex(healthPage);
+        QCoreApplication::processEvents();
+    }
+    for (const QString& control : AllFieldControls) {
+        auto* box = window->findChild<QPlainTextEdit*>(control);
+        if (!box)
+            continue;
+        QCOMPARE(box->textCursor().position(), 0);
+        QVERIFY2(!box->textCursor().hasSelection(), qPrintable(control));
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+        QVERIFY2(!box->document()->isUndoAvailable() && !box->document()->isModified(), qPrintable(control));
+    }
+
+    // Written again while scrolled down, a box starts over at the top.
+    tabs->setCurrentIndex(0);
+    QCoreApplication::processEvents();
+    auto* traits = window->findChild<QPlainTextEdit*>("txtSunSignPositiveTraits");
+    traits->verticalScrollBar()->setValue(traits->verticalScrollBar()->maximum());
+    QVERIFY(traits->verticalScrollBar()->value() > 0);
+    const QString text = QStringLiteral("Short.");
+    QVERIFY(writeReadingField(window, {QStringLiteral("txtSunSignPositiveTraits"), ReadingField::Kind::Text, text}));
+    QCoreApplication::processEvents();
+    QCOMPARE(traits->toPlainText(), text);
+    QCOMPARE(traits->verticalScrollBar()->value(), 0);
+    QCOMPARE(traits->textCursor().position(), 0);
+    QVERIFY(!traits->textCursor().hasSelection());
 }
 
 void tst_frmDisplay::linksOpenTheirPages_data()
