@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace {
 
@@ -34,6 +36,8 @@ void showText(QPlainTextEdit* box, const QString& text)
     edit.setPosition(1, QTextCursor::KeepAnchor);
     edit.removeSelectedText();
     edit.endEditBlock();
+    // Keeps the shaped glyphs once the box lays the paragraph out, so painting it does not shape it again.
+    document->firstBlock().layout()->setCacheEnabled(true);
     document->setUndoRedoEnabled(undo);
     document->setModified(false);
 }
