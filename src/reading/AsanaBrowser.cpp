@@ -162,7 +162,7 @@ void AsanaBrowser::buildIntroduction()
             QRect(200, 136, 358, 16), Green, Style::verdana(9.75, true, false, true));
     instruction->setAlignment(Qt::AlignCenter);
     // The stand-in face is wider than Verdana: widen the line about its centre rather than cut it off.
-    const int width = qMax(instruction->width(), instruction->sizeHint().width());
+    const int width = qMax(instruction->width(), Style::captionSize(instruction).width());
     instruction->setGeometry(QRect(0, 136, width, 16).translated(instruction->geometry().center().x() - width / 2, 0));
 }
 
@@ -185,11 +185,7 @@ QVector<AsanaLabel*> AsanaBrowser::buildSignFrame(int sign)
             continue;
         auto* label = new AsanaLabel(entry.asana, AsanaDisplayName(entry.asana), frame);
         label->setObjectName(QLatin1String(entry.labelName));
-        // Measuring a caption shapes its text; most asanas recur in several signs, so each is measured once.
-        QSize& size = m_labelSizes[entry.asana];
-        if (size.isEmpty())
-            size = label->sizeHint();
-        label->resize(size);
+        label->resize(Style::captionSize(label));
         connect(label, &AsanaLabel::clicked, this, &AsanaBrowser::asanaLabel_Click);
         labels.append(label);
     }
@@ -223,7 +219,7 @@ void AsanaBrowser::buildDetailPage()
         QLabel* label = Style::label(m_fraYogaProcedure, "", QString::fromLatin1(heading.caption), QRect(), White,
             Style::verdana(8.25, true, true));
         label->move(heading.position);
-        label->resize(label->sizeHint());
+        label->resize(Style::captionSize(label));
     }
     m_lblEnglishName = Style::label(m_fraYogaProcedure, "lblEnglishName", QString(), QRect(152, 20, 345, 16),
         Style::yellow, Style::verdana(8.25, true));
@@ -246,7 +242,7 @@ void AsanaBrowser::buildDetailPage()
     // The stand-in face is wider than Verdana: widen the plate about its centre to fit the longest name.
     int widest = m_lblAsanaName->width();
     for (int asana = 1; asana <= AsanaCount; ++asana)
-        widest = qMax(widest, m_lblAsanaName->fontMetrics().horizontalAdvance(AsanaDisplayName(asana)) + 8);
+        widest = qMax(widest, Style::textWidth(m_lblAsanaName->font(), AsanaDisplayName(asana)) + 8);
     m_lblAsanaName->setGeometry(
         QRect(0, 16, widest, 20).translated(m_lblAsanaName->geometry().center().x() - widest / 2, 0));
 

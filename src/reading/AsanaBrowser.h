@@ -1,7 +1,5 @@
 #pragma once
 
-#include "knowledge/AsanaRecord.h"
-
 #include <QFont>
 #include <QLabel>
 #include <QObject>
@@ -63,8 +61,6 @@ private:
     const AppState& m_state;
     QWidget* m_fraSelectYoga;
     std::array<QWidget*, SignCount> m_signFrames {};
-    // Caption sizes by asana number, shared by every sign frame.
-    std::array<QSize, AsanaCount + 1> m_labelSizes {};
 
     QFrame* m_fraYogaProcedure = nullptr;
     QLabel* m_picYoga = nullptr;

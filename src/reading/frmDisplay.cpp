@@ -163,7 +163,7 @@ QLabel* heading(QWidget* parent, const QString& caption, const QPoint& at)
     QLabel* label = Style::label(parent, "", caption, {}, Qt::white, Style::verdana(8.25, true, true));
     label->setTextFormat(Qt::PlainText);
     label->move(at);
-    label->resize(label->sizeHint());
+    label->resize(Style::captionSize(label));
     return label;
 }
 
@@ -295,7 +295,7 @@ void frmDisplay::buildCharacteristicsTab(QWidget* frame)
     luckyColor->setHandPointer(false);
     luckyColor->setFocusPolicy(Qt::NoFocus);
     luckyColor->move(24, 110);
-    luckyColor->resize(luckyColor->sizeHint());
+    luckyColor->resize(Style::captionSize(luckyColor));
     connect(luckyColor, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
 
     QLabel* famous = heading(frame, QStringLiteral("Famous Personalities born under this sign"), {24, 264});
@@ -322,7 +322,7 @@ void frmDisplay::buildDietTab(QWidget* page)
         QLabel* caption
             = Style::label(frame, "", QLatin1String(layout.caption), {}, Style::yellow, Style::verdana(8.25, true));
         caption->move(layout.captionAt);
-        caption->resize(caption->sizeHint());
+        caption->resize(Style::captionSize(caption));
         field(frame, layout.element, {layout.elementAt, QSize(80, 17)}, Look::Value);
         field(frame, layout.effects, {8, 24, 137, 161}, Look::TextBox);
         const Row items[] = {

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
@@ -9,6 +11,16 @@
 #include <QStyle>
 
 namespace Style {
+
+namespace {
+
+QHash<QString, QSize>& measured()
+{
+    static QHash<QString, QSize> sizes;
+    return sizes;
+}
+
+} // namespace
 
 QFont verdana(double pointSize, bool bold, bool underline, bool italic)
 {
@@ -71,6 +83,25 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
     auto* result = new QPushButton(text, parent);
     styleButton(result, name, geometry);
     return result;
+}
+
+QSize captionSize(const QLabel* label)
+{
+    Q_ASSERT(!label->wordWrap());
+    const QString key = label->font().key() + QLatin1Char('\n') + label->text();
+    auto found = measured().constFind(key);
+    if (found == measured().cend())
+        found = measured().insert(key, label->sizeHint());
+    return *found;
+}
+
+int textWidth(const QFont& font, const QString& text)
+{
+    const QString key = font.key() + QLatin1Char('\t') + text;
+    auto found = measured().constFind(key);
+    if (found == measured().cend())
+        found = measured().insert(key, QSize(QFontMetrics(font).horizontalAdvance(text), 0));
+    return found->width();
 }
 
 void fixWindowSize(QWidget* window, const QSize& clientSize)

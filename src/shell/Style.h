@@ -33,6 +33,10 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
 // Grey face, bold Verdana caption.
 void styleButton(QPushButton* button, const char* name, const QRect& geometry);
 QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+// What QLabel::sizeHint gives a one-line caption, and the advance of a text in a font. Measuring shapes the text and
+// the same texts come back in every window, so each is measured once per font.
+QSize captionSize(const QLabel* label);
+int textWidth(const QFont& font, const QString& text);
 // A fixed-size window that cannot be resized, centred on its screen.
 void fixWindowSize(QWidget* window, const QSize& clientSize);
 void centreOnScreen(QWidget* window);
