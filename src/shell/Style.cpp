@@ -132,7 +132,13 @@ LinkLabel::LinkLabel(QWidget* parent)
 
 void LinkLabel::setCaption(const QString& caption)
 {
+    // A label that takes the focus keeps its text as a document, laid out again on every later change of font or
+    // alignment; before it is polished it can go without one, and gets it when polished if it still takes the focus.
+    const Qt::FocusPolicy policy = focusPolicy();
+    if (!testAttribute(Qt::WA_WState_Polished))
+        setFocusPolicy(Qt::NoFocus);
     setText(caption);
+    setFocusPolicy(policy);
     // A label with a buddy renders "&&" as "&"; it has no mnemonic of its own, so nothing else changes.
     setBuddy(caption.contains(QLatin1Char('&')) ? this : nullptr);
 }
