@@ -14,9 +14,27 @@ namespace Style {
 
 namespace {
 
-QHash<QString, QSize>& measured()
+// A caption and the plain advance of the same text in the same font are kept apart.
+struct MeasureKey
 {
-    static QHash<QString, QSize> sizes;
+    QFont font;
+    QString text;
+    bool caption;
+
+    bool operator==(const MeasureKey& other) const
+    {
+        return caption == other.caption && text == other.text && font == other.font;
+    }
+};
+
+size_t qHash(const MeasureKey& key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.font, key.text, key.caption);
+}
+
+QHash<MeasureKey, QSize>& measured()
+{
+    static QHash<MeasureKey, QSize> sizes;
     return sizes;
 }
 
@@ -88,7 +106,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
 QSize captionSize(const QLabel* label)
 {
     Q_ASSERT(!label->wordWrap());
-    const QString key = label->font().key() + QLatin1Char('\n') + label->text();
+    const MeasureKey key {label->font(), label->text(), true};
     auto found = measured().constFind(key);
     if (found == measured().cend())
         found = measured().insert(key, label->sizeHint());
@@ -97,7 +115,7 @@ QSize captionSize(const QLabel* label)
 
 int textWidth(const QFont& font, const QString& text)
 {
-    const QString key = font.key() + QLatin1Char('\t') + text;
+    const MeasureKey key {font, text, false};
     auto found = measured().constFind(key);
     if (found == measured().cend())
         found = measured().insert(key, QSize(QFontMetrics(font).horizontalAdvance(text), 0));
