@@ -39,7 +39,7 @@ enum class Look {
     TextBox // read-only, yellow on brown, vertical scroll bar
 };
 
-// A heading with the field beside or below it; either may be absent.
+// A heading with the field beside or below it; either may be absent. The heading names its field for screen readers.
 struct Row
 {
     const char* heading;
@@ -47,13 +47,14 @@ struct Row
     const char* field;
     QRect fieldAt;
     Look look;
+    const char* headingLink = nullptr; // the heading is also a link of this name
 };
 
 const Row CharacteristicsRows[] = {
     {"Your Sun Sign", {24, 24}, "lblSunSign", {208, 22, 330, 22}, Look::SignName},
     {"Element", {24, 53}, "lblSunSignElement", {208, 53, 330, 17}, Look::Value},
     {"Lucky Number", {24, 82}, "lblSunSignNumber", {208, 82, 330, 17}, Look::Value},
-    {nullptr, {}, "lblSunSignColor", {208, 110, 330, 17}, Look::Value}, // its heading is the link Label19
+    {"Lucky Color", {24, 110}, "lblSunSignColor", {208, 110, 330, 17}, Look::Value, "Label19"},
     {"Lucky Day", {24, 139}, "lblSunSignDay", {208, 139, 330, 17}, Look::Value},
     {"Compatibility", {24, 168}, "lblSunSignCompatibility", {208, 168, 330, 17}, Look::Value},
     {"Birthstone", {24, 197}, "lblSunSignBirthStone", {208, 197, 330, 17}, Look::Value},
@@ -158,9 +159,11 @@ QWidget* box(QWidget* parent, const char* name, const QRect& geometry)
     return frame;
 }
 
-QLabel* heading(QWidget* parent, const QString& caption, const QPoint& at)
+QLabel* heading(QWidget* parent, const QString& caption, const QPoint& at, const char* linkName = nullptr)
 {
-    QLabel* label = Style::label(parent, "", caption, {}, Qt::white, Style::verdana(8.25, true, true));
+    const QFont font = Style::verdana(8.25, true, true);
+    QLabel* label = linkName ? linkLabel(parent, linkName, caption, {}, Qt::white, font)
+                             : Style::label(parent, "", caption, {}, Qt::white, font);
     label->setTextFormat(Qt::PlainText);
     label->move(at);
     label->resize(label->sizeHint());
@@ -218,9 +221,11 @@ QWidget* field(QWidget* parent, const char* name, const QRect& geometry, Look lo
 void addRows(QWidget* parent, const Row* first, const Row* last)
 {
     for (const Row* row = first; row != last; ++row) {
-        if (row->heading)
-            heading(parent, QLatin1String(row->heading), row->headingAt);
-        field(parent, row->field, row->fieldAt, row->look);
+        QLabel* caption
+            = row->heading ? heading(parent, QLatin1String(row->heading), row->headingAt, row->headingLink) : nullptr;
+        QWidget* value = field(parent, row->field, row->fieldAt, row->look);
+        if (caption)
+            caption->setBuddy(value);
     }
 }
 
@@ -290,17 +295,15 @@ void frmDisplay::buildCharacteristicsTab(QWidget* frame)
 {
     addRows(frame, std::begin(CharacteristicsRows), std::end(CharacteristicsRows));
 
-    auto* luckyColor
-        = linkLabel(frame, "Label19", QStringLiteral("Lucky Color"), {}, Qt::white, Style::verdana(8.25, true, true));
+    // Looks like the other headings, but Tab still reaches it.
+    auto* luckyColor = frame->findChild<LinkLabel*>(QStringLiteral("Label19"));
     luckyColor->setHandPointer(false);
-    luckyColor->setFocusPolicy(Qt::NoFocus);
-    luckyColor->move(24, 110);
-    luckyColor->resize(luckyColor->sizeHint());
     connect(luckyColor, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
 
     QLabel* famous = heading(frame, QStringLiteral("Famous Personalities born under this sign"), {24, 264});
     famous->setWordWrap(true);
     famous->setGeometry(24, 264, 176, 30);
+    famous->setBuddy(frame->findChild<QLabel*>(QStringLiteral("lblSunSignFamousPersonBorn")));
 
     auto* picture = new QLabel(frame);
     picture->setObjectName(QStringLiteral("picSunSign"));
@@ -324,7 +327,7 @@ void frmDisplay::buildDietTab(QWidget* page)
         caption->move(layout.captionAt);
         caption->resize(caption->sizeHint());
         field(frame, layout.element, {layout.elementAt, QSize(80, 17)}, Look::Value);
-        field(frame, layout.effects, {8, 24, 137, 161}, Look::TextBox);
+        caption->setBuddy(field(frame, layout.effects, {8, 24, 137, 161}, Look::TextBox));
         const Row items[] = {
             {"Items to be taken", {208, 8}, layout.toTake, {152, 24, 217, 41}, Look::Item},
             {"Items to Avoid", {216, 64}, layout.toAvoid, {152, 80, 217, 41}, Look::Item},
@@ -340,7 +343,9 @@ void frmDisplay::buildFitnessTab(QWidget* page)
     {
         const char* caption;
         QRect geometry;
-    } captionBoxes[] = {{"Fitness Characteristics", {8, 92, 121, 57}}, {"Fitness Advice", {8, 280, 121, 57}}};
+        const char* captioned; // in a box of its own, so it takes the caption as its name
+    } captionBoxes[] = {{"Fitness Characteristics", {8, 92, 121, 57}, "fraFitnessRatings"},
+        {"Fitness Advice", {8, 280, 121, 57}, "txtSunSignDesc"}};
     for (const auto& captionBox : captionBoxes) {
         QWidget* frame = box(page, "", captionBox.geometry);
         QLabel* caption = heading(frame, QLatin1String(captionBox.caption), {});
@@ -353,6 +358,8 @@ void frmDisplay::buildFitnessTab(QWidget* page)
     for (const RatingCell& cell : FitnessRatings)
         field(ratings, cell.field, {cell.at, QSize(190, 17)}, Look::Value);
     field(page, "txtSunSignDesc", {128, 248, 633, 129}, Look::TextBox);
+    for (const auto& captionBox : captionBoxes)
+        page->findChild<QWidget*>(QLatin1String(captionBox.captioned))->setAccessibleName(captionBox.caption);
 }
 
 void frmDisplay::buildYogaTab()
@@ -398,9 +405,10 @@ void frmDisplay::buildPromotions(QWidget* bottomStrip)
     const QRect promotion {8, 8, 503, 38};
     const QFont linkFont = Style::verdana(8.25, true, true);
     LinkLabel* cobrand = linkLabel(bottomStrip, "lblCobrand", CoBrandCaption, promotion, Style::linkBlue, linkFont);
-    // Created last, so it lies on top of the co-brand offer for the window's whole life.
+    // Lies on top of the co-brand offer for the window's whole life.
     LinkLabel* fullBrand
         = linkLabel(bottomStrip, "lblFullBrand", FullBrandCaption, promotion, Style::linkBlue, linkFont);
+    bringLinkToFront(fullBrand, cobrand);
     for (LinkLabel* promo : {cobrand, fullBrand}) {
         promo->setWordWrap(true);
         Style::setBackground(promo, Qt::white);
@@ -517,6 +525,7 @@ void frmDisplay::cmdExit_Click()
 void frmDisplay::keyPressEvent(QKeyEvent* event)
 {
     // Exit is both the default and the cancel button: Esc leaves, and so does Enter unless a button has the focus.
+    // A focused link takes its own Enter and never passes it here.
     switch (event->key()) {
     case Qt::Key_Escape:
         m_cmdExit->click();
