@@ -257,12 +257,15 @@ frmDisplay::frmDisplay(Application& app)
     m_SSTab1 = new QTabWidget(central);
     m_SSTab1->setObjectName(QStringLiteral("SSTab1"));
     m_SSTab1->setGeometry(0, 36, 769, 457);
+    m_SSTab1->setAccessibleName(QStringLiteral("Reading"));
     buildCharacteristicsTab(addPage(m_SSTab1, "Sun Sign Characteristics", "fraCharacteristics", PageSize));
 
     QWidget* health = addPage(m_SSTab1, "Health Ailments", "fraHealth", PageSize);
     m_ssTab = new QTabWidget(health);
     m_ssTab->setObjectName(QStringLiteral("ssTab"));
     m_ssTab->setGeometry(QRect({0, 0}, PageSize));
+    // Stands under the outer tab's caption.
+    m_ssTab->setAccessibleName(m_SSTab1->tabText(1));
     buildDietTab(addPage(m_ssTab, "Sun Sign and Diet", "fraDiet", InnerPageSize));
     buildFitnessTab(addPage(m_ssTab, "Sun Sign and Fitness", "fraFitness", InnerPageSize));
 

@@ -1,0 +1,433 @@
+#include "TestSupport.h"
+
+#include "outreach/SitePages.h"
+#include "outreach/frmAbout.h"
+#include "outreach/frmNagScreen2.h"
+#include "reading/AsanaBrowser.h"
+#include "reading/frmDisplay.h"
+#include "report/frmSave.h"
+#include "shell/Style.h"
+#include "shell/frmMain.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTabWidget>
+
+#include <memory>
+
+namespace {
+
+// Every window of a Pisces reading of 5 March 1980, opened as the user opens them.
+struct Windows
+{
+    TestApp t;
+    std::unique_ptr<frmAbout> about;
+
+    Windows()
+    {
+        t.start();
+        fillInput(t.main(), QStringLiteral("ANNA"), 5, 3, 1980);
+    }
+
+    QWidget* open(const QString& which)
+    {
+        if (which == QLatin1String("main"))
+            return t.main();
+        if (which == QLatin1String("closing")) {
+            t.app->showClosingScreen();
+            return t.app->closingScreen();
+        }
+        if (which == QLatin1String("about")) {
+            about = std::make_unique<frmAbout>(*t.app, nullptr);
+            about->show();
+            return about.get();
+        }
+        t.main()->cmdNext_Click();
+        frmDisplay* reading = t.app->displayWindow();
+        if (which == QLatin1String("reading"))
+            return reading;
+        reading->cmdPrint_Click();
+        return reading->findChild<frmSave*>(QStringLiteral("frmSave"));
+    }
+};
+
+QAccessibleInterface* accessible(QWidget* control)
+{
+    return control ? QAccessible::queryAccessibleInterface(control) : nullptr;
+}
+
+// What a screen reader says for a control: its name, except for a list, which Qt on Unix names by its current item,
+// leaving the caption to the labelled-by relation that screen readers read there.
+QString spokenName(QWidget* control)
+{
+    QAccessibleInterface* face = accessible(control);
+    if (!face)
+        return QStringLiteral("<no control>");
+    if (face->role() == QAccessible::ComboBox) {
+        const auto labels = face->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    }
+    return face->text(QAccessible::Name);
+}
+
+// The control a keyboard stop stands for: a tab control rather than its tab strip.
+QString stopName(const QWidget* widget)
+{
+    if (widget && widget->objectName().startsWith(QLatin1String("qt_")))
+        widget = widget->parentWidget();
+    return widget ? widget->objectName() : QStringLiteral("<nothing>");
+}
+
+// The stops that Tab visits from the given one, once round the window.
+QStringList tabStops(QWidget* first)
+{
+    first->setFocus(Qt::TabFocusReason);
+    QStringList stops;
+    QWidget* focused = QApplication::focusWidget();
+    while (focused && stops.size() < 40) {
+        stops << stopName(focused);
+        QTest::keyClick(focused, Qt::Key_Tab);
+        focused = QApplication::focusWidget();
+        if (focused == first)
+            break;
+    }
+    return stops;
+}
+
+// The keyboard stops in the order a screen reader walks the window's tree.
+void collectReadingOrder(QAccessibleInterface* face, QStringList& order)
+{
+    auto* widget = qobject_cast<QWidget*>(face->object());
+    if (widget && (widget->focusPolicy() & Qt::TabFocus) && !face->state().invisible && widget->isEnabled())
+        order << stopName(widget);
+    for (int i = 0; i < face->childCount(); ++i) {
+        if (QAccessibleInterface* child = face->child(i))
+            collectReadingOrder(child, order);
+    }
+}
+
+bool activate(QWidget* window)
+{
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Style::installFonts(); }
+    void namesEveryControl_data();
+    void namesEveryControl();
+    void everyKeyboardStopHasAName_data();
+    void everyKeyboardStopHasAName();
+    void tabVisitsTheControlsThenTheLinks_data();
+    void tabVisitsTheControlsThenTheLinks();
+    void mainWindowReadsInItsTabOrder();
+    void linksOpenFromTheKeyboard_data();
+    void linksOpenFromTheKeyboard();
+    void asanaLabelsOpenFromTheKeyboard_data();
+    void asanaLabelsOpenFromTheKeyboard();
+    void focusedLinksAreOutlined_data();
+    void focusedLinksAreOutlined();
+};
+
+void TestAccessibility::namesEveryControl_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    const auto row = [](const char* window, const char* control, const QString& name) {
+        QTest::addRow("%s %s", window, control) << QString::fromLatin1(window) << QString::fromLatin1(control) << name;
+    };
+    const QString coBrand = QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
+                                           "your site. Put your site's name &  link here. See \"Help\" for details.    "
+                                           "Click Here for more info on co-branding.");
+
+    row("main", "txtName", "Name");
+    row("main", "cboDate", "Date");
+    row("main", "cboMonth", "Month");
+    row("main", "cboYear", "Year");
+    row("main", "cmdNext", "Get Suitable Yogas For My Zodiac");
+    row("main", "cmdOpen", "Click Here To Open Previously Saved Zodiac Yoga Reading");
+    row("main", "cmdExit", "Exit");
+    row("main", "lblCobrand", coBrand);
+
+    row("reading", "cmdBack", "Back To Main Page");
+    row("reading", "cmdExit", "Exit");
+    row("reading", "cmdPrint", "Print");
+    row("reading", "SSTab1", "Reading");
+    row("reading", "ssTab", "Health Ailments");
+    row("reading", "Label19", "Lucky Color");
+    row("reading", "txtSunSignPositiveTraits", "Positive Traits");
+    row("reading", "txtSunSignNegativeTraits", "Negative Traits");
+    row("reading", "txtHealthProblems", "Health Problems");
+    row("reading", "txtRequiredDiet", "Required Diet");
+    row("reading", "txtDiettoAvoid", "Diet to Avoid");
+    row("reading", "txtDietAdvice", "Diet Advice");
+    row("reading", "txtConstitutionTypeExcessDesc", "Excess");
+    row("reading", "txtConstitutionTypeLowDesc", "Low");
+    row("reading", "fraFitnessRatings", "Fitness Characteristics");
+    row("reading", "txtSunSignDesc", "Fitness Advice");
+    row("reading", "fraPisces", "Recommended Yoga Asanas For Pisces");
+    row("reading", "lblGarudaasanaaPisces", "Garudasana");
+    row("reading", "txtYogaDefination", "Definition");
+    row("reading", "txtProcedure", "Procedure");
+    row("reading", "txtBenefits", "Benefits");
+    row("reading", "txtContradiction", "Contradictions");
+    row("reading", "cmdYogaBack", "Back");
+    row("reading", "lblCobrand", coBrand);
+
+    row("report", "RTB", "Report");
+    row("report", "cmdSave", "Save");
+    row("report", "cmdPrint", "Print");
+    row("report", "Label1", "Click Here To Visit Lorewell Now");
+
+    row("closing", "txtName", "Your Name");
+    row("closing", "txtEmail", "Your Email Address");
+    row("closing", "txtFriendName", "Friend's Name");
+    row("closing", "txtFriendEmail", "Friend's Email Address");
+    row("closing", "txtMessage", "Your Message");
+    row("closing", "cmdSubmit", "Refer A Friend Now");
+    row("closing", "cmdClose", "Exit");
+    row("closing", "lblGoToHome", "Click Here To Visit Lorewell Softwares");
+
+    row("about", "lblCoBrand", "Click here for more details.");
+    row("about", "cmdOK", "OK");
+}
+
+void TestAccessibility::namesEveryControl()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    Windows windows;
+    QWidget* shown = windows.open(window);
+    QVERIFY(shown);
+    auto* widget = child<QWidget>(shown, control);
+    QCOMPARE(spokenName(widget), name);
+    // Naming leaves what is seen alone.
+    QCOMPARE(widget->objectName(), control);
+    if (auto* label = qobject_cast<QLabel*>(widget); label && name.contains(QLatin1Char('&')))
+        QVERIFY(label->text().contains(QLatin1String("&&")));
+}
+
+void TestAccessibility::everyKeyboardStopHasAName_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char* window : {"main", "reading", "report", "closing", "about"})
+        QTest::newRow(window) << QString::fromLatin1(window);
+}
+
+void TestAccessibility::everyKeyboardStopHasAName()
+{
+    QFETCH(QString, window);
+    Windows windows;
+    QWidget* shown = windows.open(window);
+    QVERIFY(shown);
+    int stops = 0;
+    for (QWidget* widget : shown->findChildren<QWidget*>()) {
+        if (!(widget->focusPolicy() & Qt::TabFocus) || widget->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        ++stops;
+        QVERIFY2(!spokenName(widget).trimmed().isEmpty(), qPrintable(widget->objectName() + " has no name"));
+    }
+    QVERIFY(stops > 2);
+}
+
+void TestAccessibility::tabVisitsTheControlsThenTheLinks_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("tab"); // of the reading window
+    QTest::addColumn<QStringList>("stops");
+    QTest::newRow("main") << "main" << 0
+                          << QStringList {"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext", "cmdOpen", "cmdExit",
+                                 "lblCobrand", "Label61"};
+    QTest::newRow("reading, characteristics")
+        << "reading" << 0
+        << QStringList {"cmdBack", "cmdExit", "cmdPrint", "SSTab1", "Label19", "txtSunSignPositiveTraits",
+               "txtSunSignNegativeTraits", "Label61", "lblFullBrand"};
+    QTest::newRow("reading, yoga asanas")
+        << "reading" << 2
+        << QStringList {"cmdBack", "cmdExit", "cmdPrint", "SSTab1", "lblSarvaangaasanaaPisces", "lblMakaraasanaaPisces",
+               "lblBhujangaasanaaPisces", "lblGarudaasanaaPisces", "lblMayuraasanaaPisces", "lblYogaMudraaPisces",
+               "lblSavaasanaaPisces", "Label61", "lblFullBrand"};
+    QTest::newRow("about") << "about" << 0 << QStringList {"cmdOK", "lblHomePage", "lblCoBrand"};
+}
+
+void TestAccessibility::tabVisitsTheControlsThenTheLinks()
+{
+    QFETCH(QString, window);
+    QFETCH(int, tab);
+    QFETCH(QStringList, stops);
+    Windows windows;
+    QWidget* shown = windows.open(window);
+    QVERIFY(shown && activate(shown));
+    if (auto* tabs = shown->findChild<QTabWidget*>(QStringLiteral("SSTab1")))
+        tabs->setCurrentIndex(tab);
+    QCOMPARE(tabStops(child<QWidget>(shown, stops.first())), stops);
+}
+
+void TestAccessibility::mainWindowReadsInItsTabOrder()
+{
+    Windows windows;
+    QVERIFY(activate(windows.t.main()));
+    QStringList order;
+    collectReadingOrder(accessible(windows.t.main()), order);
+    QCOMPARE(order, tabStops(windows.t.main()->txtName()));
+
+    // The promotion behind the other is neither seen, nor reached, nor read.
+    for (const char* name : {"lblFullBrand", "lblCobrand"}) {
+        auto* promotion = child<QWidget>(windows.t.main(), name);
+        QCOMPARE(accessible(promotion)->state().invisible, promotion->focusPolicy() == Qt::NoFocus);
+    }
+    QCOMPARE(order.count(QStringLiteral("lblFullBrand")) + order.count(QStringLiteral("lblCobrand")), 1);
+}
+
+void TestAccessibility::linksOpenFromTheKeyboard_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("how"); // a key, or "press" for a screen reader's press action
+    QTest::addColumn<QString>("page");
+    QTest::newRow("main banner, Enter") << "main"
+                                        << "Label61"
+                                        << "Return"
+                                        << "home-page";
+    QTest::newRow("main promotion, Space") << "main"
+                                           << "lblCobrand"
+                                           << "Space"
+                                           << "co-brand";
+    QTest::newRow("reading Lucky Color, keypad Enter") << "reading"
+                                                       << "Label19"
+                                                       << "Enter"
+                                                       << "co-brand";
+    QTest::newRow("reading promotion, press") << "reading"
+                                              << "lblFullBrand"
+                                              << "press"
+                                              << "fully-branded";
+    QTest::newRow("report slogan, Enter") << "report"
+                                          << "Label14"
+                                          << "Return"
+                                          << "home-page";
+    QTest::newRow("closing screen, Enter") << "closing"
+                                           << "lblGoToHome"
+                                           << "Return"
+                                           << "lorewellsoftwares";
+    QTest::newRow("about box, Enter") << "about"
+                                      << "lblHomePage"
+                                      << "Return"
+                                      << "home-page";
+}
+
+void TestAccessibility::linksOpenFromTheKeyboard()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, link);
+    QFETCH(QString, how);
+    QFETCH(QString, page);
+    Windows windows;
+    QPointer<QWidget> shown = windows.open(window);
+    QVERIFY(shown && activate(shown));
+    auto* label = child<LinkLabel>(shown, link);
+    QVERIFY(label);
+    QAccessibleInterface* face = accessible(label);
+    QCOMPARE(face->role(), QAccessible::Link);
+    QVERIFY(face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+
+    label->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), label);
+    if (how == QLatin1String("press"))
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    else
+        QTest::keyClick(label,
+            how == QLatin1String("Space")       ? Qt::Key_Space
+                : how == QLatin1String("Enter") ? Qt::Key_Enter
+                                                : Qt::Key_Return);
+    QCOMPARE(windows.t.platform.openedUrls, QStringList {sitePageUrl(page)});
+    // Enter on a link is the link's, not the window's default button's.
+    QVERIFY(shown && shown->isVisible());
+    QCOMPARE(windows.t.platform.processEndCount, 0);
+}
+
+void TestAccessibility::asanaLabelsOpenFromTheKeyboard_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void TestAccessibility::asanaLabelsOpenFromTheKeyboard()
+{
+    QFETCH(int, key);
+    Windows windows;
+    QPointer<QWidget> reading = windows.open(QStringLiteral("reading"));
+    QVERIFY(reading && activate(reading));
+    child<QTabWidget>(reading, "SSTab1")->setCurrentIndex(2);
+    auto* garudasana = child<AsanaLabel>(reading, "lblGarudaasanaaPisces");
+    QCOMPARE(accessible(garudasana)->role(), QAccessible::Link);
+    garudasana->setFocus(Qt::TabFocusReason);
+    QVERIFY(garudasana->hasFocus());
+
+    QTest::keyClick(garudasana, Qt::Key(key));
+    QVERIFY(reading);
+    QVERIFY(child<QWidget>(reading, "fraYogaProcedure")->isVisible());
+    QCOMPARE(child<QLabel>(reading, "lblAsanaName")->text(), QStringLiteral("Garudasana"));
+    QCOMPARE(stopName(QApplication::focusWidget()), QStringLiteral("txtYogaDefination"));
+
+    auto* back = child<QWidget>(reading, "cmdYogaBack");
+    back->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(back, Qt::Key(key));
+    QVERIFY(garudasana->isVisible());
+    QVERIFY(!child<QWidget>(reading, "fraYogaProcedure")->isVisible());
+    QCOMPARE(QApplication::focusWidget(), garudasana);
+    QVERIFY(windows.t.platform.openedUrls.isEmpty());
+}
+
+void TestAccessibility::focusedLinksAreOutlined_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("link");
+    QTest::newRow("banner on white") << "main"
+                                     << "Label61";
+    QTest::newRow("heading on brown") << "reading"
+                                      << "Label19";
+    QTest::newRow("asana on light yellow") << "reading"
+                                           << "lblSavaasanaaPisces";
+}
+
+void TestAccessibility::focusedLinksAreOutlined()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, link);
+    Windows windows;
+    QWidget* shown = windows.open(window);
+    QVERIFY(shown && activate(shown));
+    auto* label = child<LinkLabel>(shown, link);
+    if (auto* tabs = shown->findChild<QTabWidget*>(QStringLiteral("SSTab1")))
+        tabs->setCurrentWidget(tabs->widget(link.startsWith(QLatin1String("lbl")) ? 2 : 0));
+    QVERIFY(label->isVisible());
+    const QColor ink = label->palette().color(QPalette::WindowText);
+    // The top edge carries the outline's dots and no text.
+    const auto inkOnTopEdge = [label, ink] {
+        const QImage image = label->grab().toImage();
+        int dots = 0;
+        for (int x = 0; x < image.width(); ++x)
+            dots += image.pixelColor(x, 0) == ink;
+        return dots;
+    };
+    QCOMPARE(inkOnTopEdge(), 0);
+    label->setFocus(Qt::TabFocusReason);
+    QVERIFY(inkOnTopEdge() >= label->width() / 4);
+    label->clearFocus();
+    QCOMPARE(inkOnTopEdge(), 0);
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
