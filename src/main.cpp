@@ -6,6 +6,10 @@
 #include <QFileInfo>
 #include <QIcon>
 
+#ifdef ASTRAVIDA_BENCH
+#include "BenchHooks.h"
+#endif
+
 int main(int argc, char* argv[])
 {
     QApplication qtApp(argc, argv);
@@ -21,5 +25,8 @@ int main(int argc, char* argv[])
     Application app(platform, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     if (!app.start())
         return 0;
+#ifdef ASTRAVIDA_BENCH
+    benchAfterStart(app);
+#endif
     return QApplication::exec();
 }

@@ -337,21 +337,17 @@ void frmMain::cmdOpen_Click()
 
     const std::optional<ReadingFileHead> head = readReadingFileHead(path);
     const QStringList values = head ? decodeReadingFile(head->bytes, head->wholeFile) : QStringList();
-    const auto position = [&values](const QComboBox* list, int line) {
-        return line < values.size() ? list->findText(values[line]) : -1;
-    };
-    const int day = position(m_cboDate, 1);
-    const int month = position(m_cboMonth, 2);
-    const int year = position(m_cboYear, 3);
-    // A date the lists do not offer would silently give a reading of whatever they showed before.
-    if (day < 0 || month < 0 || year < 0) {
-        platform.showMessage(ReadingFileRefusal, MessageIcon::Critical);
-        return;
-    }
+    // A missing line reads as empty; a pick-only list takes a value only when it offers it, and the reading
+    // action then judges the result as if it had been typed.
     m_txtName->setText(values.value(0));
-    m_cboDate->setCurrentIndex(day);
-    m_cboMonth->setCurrentIndex(month);
-    m_cboYear->setCurrentIndex(year);
+    const auto pick = [&values](QComboBox* list, int line) {
+        const int position = list->findText(values.value(line));
+        if (position >= 0)
+            list->setCurrentIndex(position);
+    };
+    pick(m_cboDate, 1);
+    pick(m_cboMonth, 2);
+    pick(m_cboYear, 3);
     cmdNext_Click();
     m_app.hideClosingScreen();
 }

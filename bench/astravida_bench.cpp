@@ -1,0 +1,216 @@
+// Measures what a user feels (start-up, a reading, the report, printing, memory) against bare Qt, and prints one table.
+#include "FakePlatform.h"
+#include "reading/frmDisplay.h"
+#include "report/frmSave.h"
+#include "shell/Application.h"
+#include "shell/Style.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int ProcessRuns = 15;
+constexpr int ReadingRuns = 15;
+constexpr int ReportRuns = 15;
+constexpr int PrintRuns = 7;
+
+double median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const int n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double millisecondsOf(const std::function<void()>& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// The processes keep their settings and runtime folders in a scratch home of the benchmark's, never the user's.
+QProcessEnvironment processEnvironment(const QTemporaryDir& home, const QByteArray& mode)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("ASTRAVIDA_BENCH"), QString::fromLatin1(mode));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    return environment;
+}
+
+// Runs the program until it reports, returning its last line and the milliseconds from start to that line.
+QPair<QByteArray, double> runUntilReport(const QString& program, const QByteArray& mode)
+{
+    // Shared by every run, so that after the first start each start finds its reminder date, as on a normal day.
+    static const QTemporaryDir home;
+    QProcess process;
+    process.setProcessEnvironment(processEnvironment(home, mode));
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, {});
+    QByteArray output;
+    while (!output.contains('\n') && process.waitForReadyRead(30000))
+        output += process.readAllStandardOutput();
+    const double elapsed = timer.nsecsElapsed() / 1e6;
+    process.waitForFinished(30000);
+    return {output.trimmed(), elapsed};
+}
+
+struct ProcessFigures
+{
+    double startMs;
+    double peakKb;
+};
+
+// Alternates program and baseline so that drift in the machine's load falls on both alike.
+QPair<ProcessFigures, ProcessFigures> measureProcesses()
+{
+    QVector<double> appStart, bareStart, appPeak, barePeak;
+    // Warm-up: the first start records the reminder date, and both programs get into the file cache.
+    runUntilReport(QStringLiteral(BENCH_APP), "startup");
+    runUntilReport(QStringLiteral(BARE_APP), "startup");
+    for (int run = 0; run < ProcessRuns; ++run) {
+        appStart << runUntilReport(QStringLiteral(BENCH_APP), "startup").second;
+        bareStart << runUntilReport(QStringLiteral(BARE_APP), "startup").second;
+    }
+    for (int run = 0; run < 5; ++run) {
+        appPeak << runUntilReport(QStringLiteral(BENCH_APP), "memory").first.split(' ').value(1).toDouble();
+        barePeak << runUntilReport(QStringLiteral(BARE_APP), "memory").first.split(' ').value(1).toDouble();
+    }
+    return {{median(appStart), median(appPeak)}, {median(bareStart), median(barePeak)}};
+}
+
+struct SignDate
+{
+    const char* sign;
+    int day;
+    int month;
+};
+constexpr SignDate Dates[] = {{"Aries", 21, 3},     {"Taurus", 21, 4},   {"Gemini", 21, 5},  {"Cancer", 21, 6},
+                              {"Leo", 21, 7},       {"Virgo", 21, 8},    {"Libra", 21, 9},   {"Scorpio", 21, 10},
+                              {"Sagittarius", 21, 11}, {"Capricorn", 1, 1}, {"Aquarius", 1, 2}, {"Pisces", 5, 3}};
+
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void showReading(Application& app, const SignDate& date)
+{
+    frmMain* main = app.mainWindow();
+    main->txtName()->setText(QStringLiteral("ANNA"));
+    main->cboDate()->setCurrentIndex(date.day - 1);
+    main->cboMonth()->setCurrentIndex(date.month - 1);
+    main->cboYear()->setCurrentIndex(80);
+    main->cmdNext_Click();
+    QCoreApplication::processEvents();
+}
+
+void backToMain(Application& app)
+{
+    if (frmDisplay* display = app.displayWindow())
+        display->cmdBack_Click();
+    settle();
+}
+
+struct Row
+{
+    QString figure;
+    QString measured;
+    QString baseline;
+    QString target;
+    bool meets;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qtApp(argc, argv);
+    Style::installFonts();
+
+    const auto [app, bare] = measureProcesses();
+
+    FakePlatform platform;
+    Application application(platform);
+    application.start();
+    settle();
+
+    QVector<double> readings;
+    for (const SignDate& date : Dates) {
+        QVector<double> runs;
+        for (int run = 0; run < ReadingRuns; ++run) {
+            runs << millisecondsOf([&] { showReading(application, date); });
+            backToMain(application);
+        }
+        readings << median(runs);
+    }
+
+    showReading(application, Dates[11]);
+    QVector<double> reports;
+    for (int run = 0; run < ReportRuns; ++run) {
+        frmSave* report = nullptr;
+        reports << millisecondsOf([&] {
+            report = new frmSave(application, application.displayWindow());
+            report->show();
+            QCoreApplication::processEvents();
+        });
+        report->close();
+        delete report;
+        settle();
+    }
+
+    QTemporaryDir printFolder;
+    auto* report = new frmSave(application, application.displayWindow());
+    report->show();
+    settle();
+    QVector<double> prints;
+    for (int run = 0; run < PrintRuns; ++run) {
+        platform.setNextPrint(true, printFolder.filePath(QStringLiteral("report%1.pdf").arg(run)));
+        prints << millisecondsOf([&] { report->cmdPrint_Click(); });
+    }
+    report->close();
+    delete report;
+    backToMain(application);
+
+    const double readingMedian = median(readings);
+    const double slowestReading = *std::max_element(readings.begin(), readings.end());
+    const QVector<Row> rows{
+        {"start-up", QString::asprintf("%.1f ms", app.startMs), QString::asprintf("%.1f ms", bare.startMs),
+         QString::asprintf("<= %.1f ms (1.3x)", 1.3 * bare.startMs), app.startMs <= 1.3 * bare.startMs},
+        {"reading (median of 12 signs)",
+         QString::asprintf("%.2f ms (slowest sign %.2f)", readingMedian, slowestReading), "-", "<= 16 ms",
+         readingMedian <= 16},
+        {"report", QString::asprintf("%.2f ms", median(reports)), "-", "<= 16 ms", median(reports) <= 16},
+        {"print to PDF", QString::asprintf("%.1f ms", median(prints)), "-", "<= 200 ms", median(prints) <= 200},
+        {"peak memory", QString::asprintf("%.0f kB", app.peakKb), QString::asprintf("%.0f kB", bare.peakKb),
+         QString::asprintf("<= %.0f kB (1.5x)", 1.5 * bare.peakKb), app.peakKb <= 1.5 * bare.peakKb},
+    };
+
+    std::printf("%-30s %-34s %-14s %-22s %s\n", "figure", "measured", "baseline", "target", "meets");
+    bool allMet = true;
+    for (const Row& row : rows) {
+        std::printf("%-30s %-34s %-14s %-22s %s\n", qPrintable(row.figure), qPrintable(row.measured),
+                    qPrintable(row.baseline), qPrintable(row.target), row.meets ? "yes" : "NO");
+        allMet &= row.meets;
+    }
+    std::printf("\nper sign reading medians (ms):");
+    for (int i = 0; i < readings.size(); ++i)
+        std::printf(" %s %.2f", Dates[i].sign, readings[i]);
+    std::printf("\n%s\n", allMet ? "All figures meet their targets." : "Some figures miss their targets.");
+    return allMet ? 0 : 1;
+}
