@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTabWidget>
+#include <QTextBrowser>
 
 #include <memory>
 
@@ -80,14 +81,15 @@ QString stopName(const QWidget* widget)
     return widget ? widget->objectName() : QStringLiteral("<nothing>");
 }
 
-// The stops that Tab visits from the given one, once round the window.
+// The stops that Tab visits from the given one, once round the window; Tab through a report's links stays on it.
 QStringList tabStops(QWidget* first)
 {
     first->setFocus(Qt::TabFocusReason);
     QStringList stops;
     QWidget* focused = QApplication::focusWidget();
     while (focused && stops.size() < 40) {
-        stops << stopName(focused);
+        if (stops.isEmpty() || stops.last() != stopName(focused))
+            stops << stopName(focused);
         QTest::keyClick(focused, Qt::Key_Tab);
         focused = QApplication::focusWidget();
         if (focused == first)
@@ -131,6 +133,8 @@ private slots:
     void mainWindowReadsInItsTabOrder();
     void linksOpenFromTheKeyboard_data();
     void linksOpenFromTheKeyboard();
+    void reportLinksOpenFromTheKeyboard_data();
+    void reportLinksOpenFromTheKeyboard();
     void asanaLabelsOpenFromTheKeyboard_data();
     void asanaLabelsOpenFromTheKeyboard();
     void focusedLinksAreOutlined_data();
@@ -257,6 +261,11 @@ void TestAccessibility::tabVisitsTheControlsThenTheLinks_data()
         << QStringList {"cmdBack", "cmdExit", "cmdPrint", "SSTab1", "lblSarvaangaasanaaPisces", "lblMakaraasanaaPisces",
                "lblBhujangaasanaaPisces", "lblGarudaasanaaPisces", "lblMayuraasanaaPisces", "lblYogaMudraaPisces",
                "lblSavaasanaaPisces", "Label61", "lblFullBrand"};
+    QTest::newRow("report") << "report" << 0
+                            << QStringList {"cmdPrint", "cmdSave", "lblCobrand", "Label14", "Label1", "RTB"};
+    QTest::newRow("closing screen") << "closing" << 0
+                                    << QStringList {"Check1", "cmdClose", "txtName", "cmdSubmit", "txtEmail",
+                                           "txtFriendEmail", "txtFriendName", "txtMessage", "lblGoToHome"};
     QTest::newRow("about") << "about" << 0 << QStringList {"cmdOK", "lblHomePage", "lblCoBrand"};
 }
 
@@ -353,6 +362,35 @@ void TestAccessibility::linksOpenFromTheKeyboard()
     // Enter on a link is the link's, not the window's default button's.
     QVERIFY(shown && shown->isVisible());
     QCOMPARE(windows.t.platform.processEndCount, 0);
+}
+
+void TestAccessibility::reportLinksOpenFromTheKeyboard_data()
+{
+    QTest::addColumn<bool>("tabToALink"); // or select ordinary text instead
+    QTest::newRow("link chosen with Tab") << true;
+    QTest::newRow("ordinary text selected") << false;
+}
+
+void TestAccessibility::reportLinksOpenFromTheKeyboard()
+{
+    QFETCH(bool, tabToALink);
+    Windows windows;
+    auto* report = static_cast<frmSave*>(windows.open(QStringLiteral("report")));
+    QVERIFY(report && activate(report));
+    QTextBrowser* box = report->RTB();
+    box->setFocus(Qt::TabFocusReason);
+    if (tabToALink) {
+        QTest::keyClick(box, Qt::Key_Tab);
+    } else {
+        box->setTextCursor(box->document()->find(QStringLiteral("ANNA")));
+    }
+    const QString selected = box->textCursor().selectedText();
+    QVERIFY(!selected.isEmpty());
+    QCOMPARE(QApplication::focusWidget(), box);
+
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(windows.t.platform.openedUrls, tabToALink ? QStringList {selected} : QStringList());
+    QVERIFY(report->isVisible());
 }
 
 void TestAccessibility::asanaLabelsOpenFromTheKeyboard_data()
