@@ -60,23 +60,6 @@ int gapBeforeRow(const QString& sign, int row)
     return RowGap;
 }
 
-QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(geometry);
-    box->setReadOnly(true);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setFont(Style::verdana(8.25));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, Style::brown);
-    palette.setColor(QPalette::Text, Style::yellow);
-    box->setPalette(palette);
-    return box;
-}
-
 // Clears its labels' underline when the pointer moves over the bare background it watches.
 class UnderlineReset : public QObject
 {
@@ -221,10 +204,10 @@ void AsanaBrowser::buildDetailPage()
     }
     m_lblEnglishName = Style::label(m_fraYogaProcedure, "lblEnglishName", QString(), QRect(152, 20, 345, 16),
         Style::yellow, Style::verdana(8.25, true));
-    m_txtYogaDefination = textBox(m_fraYogaProcedure, "txtYogaDefination", QRect(24, 40, 473, 81));
-    m_txtProcedure = textBox(m_fraYogaProcedure, "txtProcedure", QRect(24, 148, 473, 145));
-    m_txtBenefits = textBox(m_fraYogaProcedure, "txtBenefits", QRect(24, 320, 473, 73));
-    m_txtContradiction = textBox(m_fraYogaProcedure, "txtContradiction", QRect(504, 320, 254, 73));
+    m_txtYogaDefination = Style::textBox(m_fraYogaProcedure, "txtYogaDefination", QRect(24, 40, 473, 81));
+    m_txtProcedure = Style::textBox(m_fraYogaProcedure, "txtProcedure", QRect(24, 148, 473, 145));
+    m_txtBenefits = Style::textBox(m_fraYogaProcedure, "txtBenefits", QRect(24, 320, 473, 73));
+    m_txtContradiction = Style::textBox(m_fraYogaProcedure, "txtContradiction", QRect(504, 320, 254, 73));
     for (std::size_t i = 0; i < DetailHeadings.size(); ++i)
         headings[int(i)]->setBuddy(m_fraYogaProcedure->findChild<QWidget*>(QLatin1String(DetailHeadings[i].field)));
     // The definition stands under no heading of its own.

@@ -4,6 +4,7 @@
 #include "reading/AsanaBrowser.h"
 #include "report/frmSave.h"
 #include "shell/Application.h"
+#include "shell/Menus.h"
 #include "shell/Style.h"
 #include "shell/frmMain.h"
 
@@ -11,9 +12,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QStyleOptionButton>
 #include <QTabWidget>
 
 #include <functional>
@@ -115,26 +114,6 @@ const RatingCell FitnessRatings[] = {
 const char* const SignNames[] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio",
     "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
-// A button whose caption wraps onto a second line when it is wider than the button.
-class WrappingButton : public QPushButton
-{
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
-        painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(
-            rect().adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
-    }
-};
-
 // A tab page holding one brown frame of the given size; the fields inside are placed at fixed points.
 QWidget* addPage(QTabWidget* tabs, const char* caption, const char* frameName, const QSize& frameSize)
 {
@@ -170,27 +149,10 @@ QLabel* heading(QWidget* parent, const QString& caption, const QPoint& at, const
     return label;
 }
 
-QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(geometry);
-    box->setReadOnly(true);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setFont(Style::verdana(8.25));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, Style::brown);
-    palette.setColor(QPalette::Text, Style::yellow);
-    box->setPalette(palette);
-    return box;
-}
-
 QWidget* field(QWidget* parent, const char* name, const QRect& geometry, Look look)
 {
     if (look == Look::TextBox)
-        return textBox(parent, name, geometry);
+        return Style::textBox(parent, name, geometry);
     struct Appearance
     {
         QColor colour;
@@ -422,55 +384,13 @@ void frmDisplay::buildPromotions(QWidget* bottomStrip)
 
 void frmDisplay::buildMenus()
 {
-    struct Item
-    {
-        const char* name;
-        const char* text;
-        std::function<void()> action;
-    };
-    const auto page = [this](const char* key) { return [this, key] { m_app.openSitePage(QLatin1String(key)); }; };
-    const auto addItems = [this](QMenu* menu, const std::vector<Item>& items) {
-        for (const Item& item : items) {
-            if (!item.action) {
-                menu->addSeparator();
-                continue;
-            }
-            QAction* action = menu->addAction(QLatin1String(item.text));
-            action->setObjectName(QLatin1String(item.name));
-            connect(action, &QAction::triggered, this, item.action);
-        }
-    };
-
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    addItems(file,
+    addMenu(menuBar(), this, "mnuFile", "&File",
         {
             {"mnuPrint", "&Print", [this] { cmdPrint_Click(); }},
             {"mnuFileBack", "&Back To Main Page", [this] { cmdBack_Click(); }},
             {"mnuExit", "E&xit", [this] { cmdExit_Click(); }},
         });
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    addItems(help,
-        {
-            {"mnuOnline", "&Online Help", page("help-web-page")},
-            {"mnuVisit", "&Visit Us Online", page("home-page")},
-            {"", "-", nullptr},
-            {"mnuUpdate", "&Check for Software Update", page("download-web-page")},
-            {"", "-", nullptr},
-            {"mnuAbout", "&About Software", [this] { m_app.showAbout(this); }},
-        });
-
-    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donate, &QAction::triggered, this, page("donate"));
-
-    // Shown but unavailable, as in the main window.
-    QAction* makeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
-    makeMoney->setObjectName(QStringLiteral("mkmoney"));
-    makeMoney->setEnabled(false);
-    connect(makeMoney, &QAction::triggered, this, page("fully-branded"));
+    addSiteMenus(menuBar(), this, m_app, "&Check for Software Update");
 }
 
 QGroupBox* frmDisplay::signFrame(const QString& sign) const

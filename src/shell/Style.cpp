@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 namespace Style {
 
@@ -73,6 +74,23 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
     auto* result = new QPushButton(text, parent);
     styleButton(result, name, geometry);
     return result;
+}
+
+QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setFont(verdana(8.25));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, brown);
+    palette.setColor(QPalette::Text, yellow);
+    box->setPalette(palette);
+    return box;
 }
 
 void fixWindowSize(QWidget* window, const QSize& clientSize)
@@ -155,6 +173,17 @@ QAccessibleInterface* linkLabelAccessible(const QString&, QObject* object)
 }
 
 } // namespace
+
+void WrappingButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+}
 
 LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent)

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRect>
 
@@ -33,11 +34,23 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
 // Grey face, bold Verdana caption.
 void styleButton(QPushButton* button, const char* name, const QRect& geometry);
 QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+// Yellow on brown, read-only but scrollable and selectable, with a vertical scroll bar always shown.
+QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry);
 // A fixed-size window that cannot be resized, centred on its screen.
 void fixWindowSize(QWidget* window, const QSize& clientSize);
 void centreOnScreen(QWidget* window);
 
 } // namespace Style
+
+// A button whose caption wraps onto more lines when it is wider than the button.
+class WrappingButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 // A label that opens something when clicked, with the hand pointer of a link. Tab reaches it, Enter or Space
 // opens it, and screen readers are told it is a link they can press.

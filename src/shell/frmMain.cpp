@@ -10,6 +10,7 @@
 #include "report/ReadingFileStore.h"
 #include "shell/Application.h"
 #include "shell/InputChecks.h"
+#include "shell/Menus.h"
 #include "shell/Style.h"
 #include "shell/SunSign.h"
 
@@ -20,8 +21,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyleOptionButton>
 
 #include <cmath>
 
@@ -37,25 +36,6 @@ const QString WelcomeText = QStringLiteral(
     "help you keep them at bay.");
 const QString BannerText = QStringLiteral(
     "Talk yoga, stars and wellbeing with friends on the free Lorewell discussion board at lorewell.com");
-
-// A button whose caption wraps onto several lines, for the large open button.
-class WrappingButton : public QPushButton
-{
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
-        painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(rect().adjusted(8, 4, -8, -4), Qt::AlignCenter | Qt::TextWordWrap, text());
-    }
-};
 
 QComboBox* dateList(QWidget* parent, const char* name, const QStringList& items, const QRect& geometry)
 {
@@ -210,58 +190,14 @@ void frmMain::buildPanel(QWidget* central)
 
 void frmMain::buildMenus()
 {
-    struct Item
-    {
-        const char* name;
-        const char* text;
-        std::function<void()> action;
-    };
-    const auto page = [this](const char* key) { return [this, key] { m_app.openSitePage(QLatin1String(key)); }; };
-
-    const auto addItems = [this](QMenu* menu, const std::vector<Item>& items) {
-        for (const Item& item : items) {
-            if (!item.action) {
-                QAction* separator = menu->addSeparator();
-                separator->setObjectName(QLatin1String(item.name));
-                continue;
-            }
-            QAction* action = menu->addAction(QString::fromUtf8(item.text));
-            action->setObjectName(QLatin1String(item.name));
-            connect(action, &QAction::triggered, this, item.action);
-        }
-    };
-
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    addItems(file,
+    addMenu(menuBar(), this, "mnuFile", "&File",
         {
             {"mnuOpenPreviouslySavedSunSignYoga", "Open Previously Saved Zodiac Yoga Reading",
                 [this] { cmdOpen_Click(); }},
             {"mnuGetSuitableYogas", "Get Suitable &Yogas For My Zodiac", [this] { cmdNext_Click(); }},
             {"mnuExit", "E&xit", [this] { close(); }},
         });
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    addItems(help,
-        {
-            {"mnuOnline", "&Online Help", page("help-web-page")},
-            {"mnuVisit", "&Visit Us Online", page("home-page")},
-            {"mnuHelp1", "-", nullptr},
-            {"mnuUpdate", "Check for Software &Update", page("download-web-page")},
-            {"mnuHelp2", "-", nullptr},
-            {"mnuAbout", "&About Software", [this] { m_app.showAbout(this); }},
-        });
-
-    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donate, &QAction::triggered, this, page("donate"));
-
-    // Shown but unavailable, as it has always been.
-    QAction* makeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
-    makeMoney->setObjectName(QStringLiteral("mkmoney"));
-    makeMoney->setEnabled(false);
-    connect(makeMoney, &QAction::triggered, this, page("fully-branded"));
+    addSiteMenus(menuBar(), this, m_app, "Check for Software &Update");
 }
 
 void frmMain::Form_Load()
