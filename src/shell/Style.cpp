@@ -93,6 +93,24 @@ QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry
     return box;
 }
 
+bool pressExitKeys(QKeyEvent* event, QWidget* focused, QPushButton* exitButton)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        exitButton->click();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* button = qobject_cast<QPushButton*>(focused))
+            button->click();
+        else
+            exitButton->click();
+        return true;
+    default:
+        return false;
+    }
+}
+
 void fixWindowSize(QWidget* window, const QSize& clientSize)
 {
     window->setFixedSize(clientSize);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRect>
 
+class QKeyEvent;
 class QWidget;
 
 // The look every window shares.
@@ -36,6 +37,9 @@ void styleButton(QPushButton* button, const char* name, const QRect& geometry);
 QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
 // Yellow on brown, read-only but scrollable and selectable, with a vertical scroll bar always shown.
 QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry);
+// Exit as both the default and the cancel button: Esc presses it, and so does Enter unless a button has the focus,
+// which Enter then presses. False for any other key. A focused link takes its own Enter and never gets here.
+bool pressExitKeys(QKeyEvent* event, QWidget* focused, QPushButton* exitButton);
 // A fixed-size window that cannot be resized, centred on its screen.
 void fixWindowSize(QWidget* window, const QSize& clientSize);
 void centreOnScreen(QWidget* window);

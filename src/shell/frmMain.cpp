@@ -331,22 +331,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
-    // Exit is both the default and the cancel button: Esc leaves, and so does Enter unless a button has the focus.
-    // A focused link takes its own Enter and never passes it here.
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        m_cmdExit->click();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
-            focused->click();
-        else
-            m_cmdExit->click();
-        return;
-    default:
+    if (!Style::pressExitKeys(event, focusWidget(), m_cmdExit))
         QMainWindow::keyPressEvent(event);
-    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
