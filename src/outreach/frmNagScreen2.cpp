@@ -125,8 +125,11 @@ void frmNagScreen2::buildReferralFrame()
     m_txtMessage->setTabChangesFocus(true);
     setMessageText(InitialMessage);
 
-    for (QWidget* box : QWidgetList {m_txtName, m_txtEmail, m_txtFriendName, m_txtFriendEmail, m_txtMessage})
+    for (QWidget* box : QWidgetList {m_txtName, m_txtEmail, m_txtFriendName, m_txtFriendEmail, m_txtMessage}) {
         box->installEventFilter(this);
+        // Named by what the placeholder asks for, which stays said once the box is filled in.
+        box->setAccessibleName(placeholderOf(box));
+    }
 }
 
 void frmNagScreen2::buildDownloadFrame()

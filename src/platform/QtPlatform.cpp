@@ -51,7 +51,9 @@ QFileDialog::Options dialogOptions()
 
 } // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform(const QString& instanceLockPath)
+    : m_instanceLockPath(instanceLockPath)
+{ }
 QtPlatform::~QtPlatform() = default;
 
 MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon, MessageButtons buttons)
@@ -145,10 +147,14 @@ double QtPlatform::random()
 bool QtPlatform::anotherInstanceRunning()
 {
     // A per-user lock file: a crashed instance leaves a stale lock that QLockFile recognises and takes over.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    m_instanceLock = std::make_unique<QLockFile>(folder + QStringLiteral("/astravida.lock"));
+    QString path = m_instanceLockPath;
+    if (path.isEmpty()) {
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (folder.isEmpty())
+            folder = QDir::tempPath();
+        path = folder + QStringLiteral("/astravida.lock");
+    }
+    m_instanceLock = std::make_unique<QLockFile>(path);
     m_instanceLock->setStaleLockTime(0);
     return !m_instanceLock->tryLock(0);
 }

@@ -13,7 +13,8 @@ QString qtNameFilter(const QString& filter);
 class QtPlatform : public Platform
 {
 public:
-    QtPlatform();
+    // The single-instance lock lives at instanceLockPath, or in the user's runtime folder when it is empty.
+    explicit QtPlatform(const QString& instanceLockPath = {});
     ~QtPlatform() override;
 
     MessageAnswer showMessage(const QString& text, MessageIcon icon, MessageButtons buttons) override;
@@ -32,5 +33,6 @@ public:
 
 private:
     QRandomGenerator m_random;
+    QString m_instanceLockPath;
     std::unique_ptr<QLockFile> m_instanceLock;
 };

@@ -5,6 +5,7 @@
 #include "shell/Style.h"
 #include "shell/SunSign.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QMouseEvent>
@@ -39,13 +40,14 @@ struct Heading
 {
     const char* caption;
     QPoint position;
+    const char* field; // what the heading names for screen readers
 };
 
 const std::array<Heading, 4> DetailHeadings = {{
-    {"English Name", {24, 20}},
-    {"Procedure", {24, 128}},
-    {"Benefits", {24, 300}},
-    {"Contradictions", {504, 300}},
+    {"English Name", {24, 20}, "lblEnglishName"},
+    {"Procedure", {24, 128}, "txtProcedure"},
+    {"Benefits", {24, 300}, "txtBenefits"},
+    {"Contradictions", {504, 300}, "txtContradiction"},
 }};
 
 // The space above each row after the first: Aries and Taurus have few rows to spread, and Leo opens wide.
@@ -56,23 +58,6 @@ int gapBeforeRow(const QString& sign, int row)
     if (sign == QLatin1String("Leo") && row == 1)
         return WideRowGap;
     return RowGap;
-}
-
-QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(geometry);
-    box->setReadOnly(true);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setFont(Style::verdana(8.25));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, Style::brown);
-    palette.setColor(QPalette::Text, Style::yellow);
-    box->setPalette(palette);
-    return box;
 }
 
 // Clears its labels' underline when the pointer moves over the bare background it watches.
@@ -111,14 +96,14 @@ void showFromFirstLine(QPlainTextEdit* box, const QString& text)
 } // namespace
 
 AsanaLabel::AsanaLabel(int asana, const QString& displayName, QWidget* frame)
-    : QLabel(displayName, frame)
+    : LinkLabel(frame)
     , m_asana(asana)
     , m_plainFont(Style::verdana(9.75, true))
     , m_underlinedFont(Style::verdana(9.75, true, true))
 {
+    setCaption(displayName);
     setFont(m_plainFont);
     Style::setForeground(this, Style::brown);
-    setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
 }
 
@@ -126,12 +111,6 @@ void AsanaLabel::mouseMoveEvent(QMouseEvent* event)
 {
     setUnderlined(true);
     event->accept();
-}
-
-void AsanaLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked(this);
 }
 
 AsanaBrowser::AsanaBrowser(QWidget* fraSelectYoga, const AppState& state)
@@ -186,7 +165,7 @@ QVector<AsanaLabel*> AsanaBrowser::buildSignFrame(int sign)
         auto* label = new AsanaLabel(entry.asana, AsanaDisplayName(entry.asana), frame);
         label->setObjectName(QLatin1String(entry.labelName));
         label->resize(Style::captionSize(label));
-        connect(label, &AsanaLabel::clicked, this, &AsanaBrowser::asanaLabel_Click);
+        connect(label, &LinkLabel::clicked, this, [this, label] { asanaLabel_Click(label); });
         labels.append(label);
     }
     if (labels.isEmpty())
@@ -215,18 +194,24 @@ void AsanaBrowser::buildDetailPage()
     Style::setBackground(m_fraYogaProcedure, Style::brown);
     m_fraYogaProcedure->hide();
 
+    QVector<QLabel*> headings;
     for (const Heading& heading : DetailHeadings) {
         QLabel* label = Style::label(m_fraYogaProcedure, "", QString::fromLatin1(heading.caption), QRect(), White,
             Style::verdana(8.25, true, true));
         label->move(heading.position);
         label->resize(Style::captionSize(label));
+        headings.append(label);
     }
     m_lblEnglishName = Style::label(m_fraYogaProcedure, "lblEnglishName", QString(), QRect(152, 20, 345, 16),
         Style::yellow, Style::verdana(8.25, true));
-    m_txtYogaDefination = textBox(m_fraYogaProcedure, "txtYogaDefination", QRect(24, 40, 473, 81));
-    m_txtProcedure = textBox(m_fraYogaProcedure, "txtProcedure", QRect(24, 148, 473, 145));
-    m_txtBenefits = textBox(m_fraYogaProcedure, "txtBenefits", QRect(24, 320, 473, 73));
-    m_txtContradiction = textBox(m_fraYogaProcedure, "txtContradiction", QRect(504, 320, 254, 73));
+    m_txtYogaDefination = Style::textBox(m_fraYogaProcedure, "txtYogaDefination", QRect(24, 40, 473, 81));
+    m_txtProcedure = Style::textBox(m_fraYogaProcedure, "txtProcedure", QRect(24, 148, 473, 145));
+    m_txtBenefits = Style::textBox(m_fraYogaProcedure, "txtBenefits", QRect(24, 320, 473, 73));
+    m_txtContradiction = Style::textBox(m_fraYogaProcedure, "txtContradiction", QRect(504, 320, 254, 73));
+    for (std::size_t i = 0; i < DetailHeadings.size(); ++i)
+        headings[int(i)]->setBuddy(m_fraYogaProcedure->findChild<QWidget*>(QLatin1String(DetailHeadings[i].field)));
+    // The definition stands under no heading of its own.
+    m_txtYogaDefination->setAccessibleName(QStringLiteral("Definition"));
 
     m_picYoga = new QLabel(m_fraYogaProcedure);
     m_picYoga->setObjectName(QStringLiteral("picYoga"));
@@ -254,8 +239,13 @@ void AsanaBrowser::asanaLabel_Click(AsanaLabel* label)
 {
     const int asana = label->asana();
     const AsanaRecord& record = m_state.asanaCatalogue[asana - 1];
+    m_openedFrom = label;
+    // Opened from the keyboard, the keyboard follows onto the page rather than wherever hiding the list leaves it.
+    const bool keyboardOnList = label->hasFocus();
     m_fraYogaProcedure->show();
     m_fraYogaProcedure->raise();
+    if (keyboardOnList)
+        m_txtYogaDefination->setFocus(Qt::OtherFocusReason);
     label->parentWidget()->hide();
     // A picture that cannot be fetched leaves the previous one in place.
     const QPixmap picture(QStringLiteral(":/assets/") + AsanaPictureKey(asana));
@@ -271,8 +261,12 @@ void AsanaBrowser::asanaLabel_Click(AsanaLabel* label)
 
 void AsanaBrowser::cmdYogaBack_Click()
 {
+    const bool keyboardOnPage = m_fraYogaProcedure->isAncestorOf(QApplication::focusWidget());
     const int sign = signNames().indexOf(m_state.currentSign);
     if (sign >= 0 && m_signFrames[sign])
         m_signFrames[sign]->show();
+    // The keyboard goes back to the asana it came from, not on to the next control after the page.
+    if (keyboardOnPage && m_openedFrom && m_openedFrom->isVisible())
+        m_openedFrom->setFocus(Qt::OtherFocusReason);
     m_fraYogaProcedure->hide();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "shell/Style.h"
+
 #include <QFont>
-#include <QLabel>
 #include <QObject>
+#include <QPointer>
 #include <QVector>
 
 #include <array>
@@ -12,8 +14,8 @@ class QFrame;
 class QPlainTextEdit;
 class QPushButton;
 
-// One entry of a sign frame's list: underlines itself under the pointer and reports clicks.
-class AsanaLabel : public QLabel
+// One entry of a sign frame's list: a link that underlines itself under the pointer.
+class AsanaLabel : public LinkLabel
 {
     Q_OBJECT
 public:
@@ -27,12 +29,8 @@ public:
             setFont(underlined ? m_underlinedFont : m_plainFont);
     }
 
-signals:
-    void clicked(AsanaLabel* label);
-
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     int m_asana;
@@ -71,4 +69,6 @@ private:
     QPlainTextEdit* m_txtBenefits = nullptr;
     QPlainTextEdit* m_txtContradiction = nullptr;
     QPushButton* m_cmdYogaBack = nullptr;
+    // The label the detail page was opened from, for the keyboard to return to.
+    QPointer<AsanaLabel> m_openedFrom;
 };

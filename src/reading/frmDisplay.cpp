@@ -4,6 +4,7 @@
 #include "reading/AsanaBrowser.h"
 #include "report/frmSave.h"
 #include "shell/Application.h"
+#include "shell/Menus.h"
 #include "shell/Style.h"
 #include "shell/frmMain.h"
 
@@ -11,9 +12,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QStyleOptionButton>
 #include <QTabWidget>
 
 #include <functional>
@@ -39,7 +38,7 @@ enum class Look {
     TextBox // read-only, yellow on brown, vertical scroll bar
 };
 
-// A heading with the field beside or below it; either may be absent.
+// A heading with the field beside or below it; either may be absent. The heading names its field for screen readers.
 struct Row
 {
     const char* heading;
@@ -47,13 +46,14 @@ struct Row
     const char* field;
     QRect fieldAt;
     Look look;
+    const char* headingLink = nullptr; // the heading is also a link of this name
 };
 
 const Row CharacteristicsRows[] = {
     {"Your Sun Sign", {24, 24}, "lblSunSign", {208, 22, 330, 22}, Look::SignName},
     {"Element", {24, 53}, "lblSunSignElement", {208, 53, 330, 17}, Look::Value},
     {"Lucky Number", {24, 82}, "lblSunSignNumber", {208, 82, 330, 17}, Look::Value},
-    {nullptr, {}, "lblSunSignColor", {208, 110, 330, 17}, Look::Value}, // its heading is the link Label19
+    {"Lucky Color", {24, 110}, "lblSunSignColor", {208, 110, 330, 17}, Look::Value, "Label19"},
     {"Lucky Day", {24, 139}, "lblSunSignDay", {208, 139, 330, 17}, Look::Value},
     {"Compatibility", {24, 168}, "lblSunSignCompatibility", {208, 168, 330, 17}, Look::Value},
     {"Birthstone", {24, 197}, "lblSunSignBirthStone", {208, 197, 330, 17}, Look::Value},
@@ -114,26 +114,6 @@ const RatingCell FitnessRatings[] = {
 const char* const SignNames[] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio",
     "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
-// A button whose caption wraps onto a second line when it is wider than the button.
-class WrappingButton : public QPushButton
-{
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
-        painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(
-            rect().adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
-    }
-};
-
 // A tab page holding one brown frame of the given size; the fields inside are placed at fixed points.
 QWidget* addPage(QTabWidget* tabs, const char* caption, const char* frameName, const QSize& frameSize)
 {
@@ -158,36 +138,21 @@ QWidget* box(QWidget* parent, const char* name, const QRect& geometry)
     return frame;
 }
 
-QLabel* heading(QWidget* parent, const QString& caption, const QPoint& at)
+QLabel* heading(QWidget* parent, const QString& caption, const QPoint& at, const char* linkName = nullptr)
 {
-    QLabel* label = Style::label(parent, "", caption, {}, Qt::white, Style::verdana(8.25, true, true));
+    const QFont font = Style::verdana(8.25, true, true);
+    QLabel* label = linkName ? linkLabel(parent, linkName, caption, {}, Qt::white, font)
+                             : Style::label(parent, "", caption, {}, Qt::white, font);
     label->setTextFormat(Qt::PlainText);
     label->move(at);
     label->resize(Style::captionSize(label));
     return label;
 }
 
-QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(geometry);
-    box->setReadOnly(true);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setFont(Style::verdana(8.25));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, Style::brown);
-    palette.setColor(QPalette::Text, Style::yellow);
-    box->setPalette(palette);
-    return box;
-}
-
 QWidget* field(QWidget* parent, const char* name, const QRect& geometry, Look look)
 {
     if (look == Look::TextBox)
-        return textBox(parent, name, geometry);
+        return Style::textBox(parent, name, geometry);
     struct Appearance
     {
         QColor colour;
@@ -218,9 +183,11 @@ QWidget* field(QWidget* parent, const char* name, const QRect& geometry, Look lo
 void addRows(QWidget* parent, const Row* first, const Row* last)
 {
     for (const Row* row = first; row != last; ++row) {
-        if (row->heading)
-            heading(parent, QLatin1String(row->heading), row->headingAt);
-        field(parent, row->field, row->fieldAt, row->look);
+        QLabel* caption
+            = row->heading ? heading(parent, QLatin1String(row->heading), row->headingAt, row->headingLink) : nullptr;
+        QWidget* value = field(parent, row->field, row->fieldAt, row->look);
+        if (caption)
+            caption->setBuddy(value);
     }
 }
 
@@ -252,12 +219,15 @@ frmDisplay::frmDisplay(Application& app)
     m_SSTab1 = new QTabWidget(central);
     m_SSTab1->setObjectName(QStringLiteral("SSTab1"));
     m_SSTab1->setGeometry(0, 36, 769, 457);
+    m_SSTab1->setAccessibleName(QStringLiteral("Reading"));
     buildCharacteristicsTab(addPage(m_SSTab1, "Sun Sign Characteristics", "fraCharacteristics", PageSize));
 
     QWidget* health = addPage(m_SSTab1, "Health Ailments", "fraHealth", PageSize);
     m_ssTab = new QTabWidget(health);
     m_ssTab->setObjectName(QStringLiteral("ssTab"));
     m_ssTab->setGeometry(QRect({0, 0}, PageSize));
+    // Stands under the outer tab's caption.
+    m_ssTab->setAccessibleName(m_SSTab1->tabText(1));
     buildDietTab(addPage(m_ssTab, "Sun Sign and Diet", "fraDiet", InnerPageSize));
     buildFitnessTab(addPage(m_ssTab, "Sun Sign and Fitness", "fraFitness", InnerPageSize));
 
@@ -290,17 +260,15 @@ void frmDisplay::buildCharacteristicsTab(QWidget* frame)
 {
     addRows(frame, std::begin(CharacteristicsRows), std::end(CharacteristicsRows));
 
-    auto* luckyColor
-        = linkLabel(frame, "Label19", QStringLiteral("Lucky Color"), {}, Qt::white, Style::verdana(8.25, true, true));
+    // Looks like the other headings, but Tab still reaches it.
+    auto* luckyColor = frame->findChild<LinkLabel*>(QStringLiteral("Label19"));
     luckyColor->setHandPointer(false);
-    luckyColor->setFocusPolicy(Qt::NoFocus);
-    luckyColor->move(24, 110);
-    luckyColor->resize(Style::captionSize(luckyColor));
     connect(luckyColor, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
 
     QLabel* famous = heading(frame, QStringLiteral("Famous Personalities born under this sign"), {24, 264});
     famous->setWordWrap(true);
     famous->setGeometry(24, 264, 176, 30);
+    famous->setBuddy(frame->findChild<QLabel*>(QStringLiteral("lblSunSignFamousPersonBorn")));
 
     auto* picture = new QLabel(frame);
     picture->setObjectName(QStringLiteral("picSunSign"));
@@ -324,7 +292,7 @@ void frmDisplay::buildDietTab(QWidget* page)
         caption->move(layout.captionAt);
         caption->resize(Style::captionSize(caption));
         field(frame, layout.element, {layout.elementAt, QSize(80, 17)}, Look::Value);
-        field(frame, layout.effects, {8, 24, 137, 161}, Look::TextBox);
+        caption->setBuddy(field(frame, layout.effects, {8, 24, 137, 161}, Look::TextBox));
         const Row items[] = {
             {"Items to be taken", {208, 8}, layout.toTake, {152, 24, 217, 41}, Look::Item},
             {"Items to Avoid", {216, 64}, layout.toAvoid, {152, 80, 217, 41}, Look::Item},
@@ -340,7 +308,9 @@ void frmDisplay::buildFitnessTab(QWidget* page)
     {
         const char* caption;
         QRect geometry;
-    } captionBoxes[] = {{"Fitness Characteristics", {8, 92, 121, 57}}, {"Fitness Advice", {8, 280, 121, 57}}};
+        const char* captioned; // in a box of its own, so it takes the caption as its name
+    } captionBoxes[] = {{"Fitness Characteristics", {8, 92, 121, 57}, "fraFitnessRatings"},
+        {"Fitness Advice", {8, 280, 121, 57}, "txtSunSignDesc"}};
     for (const auto& captionBox : captionBoxes) {
         QWidget* frame = box(page, "", captionBox.geometry);
         QLabel* caption = heading(frame, QLatin1String(captionBox.caption), {});
@@ -353,6 +323,8 @@ void frmDisplay::buildFitnessTab(QWidget* page)
     for (const RatingCell& cell : FitnessRatings)
         field(ratings, cell.field, {cell.at, QSize(190, 17)}, Look::Value);
     field(page, "txtSunSignDesc", {128, 248, 633, 129}, Look::TextBox);
+    for (const auto& captionBox : captionBoxes)
+        page->findChild<QWidget*>(QLatin1String(captionBox.captioned))->setAccessibleName(captionBox.caption);
 }
 
 void frmDisplay::buildYogaTab()
@@ -398,9 +370,10 @@ void frmDisplay::buildPromotions(QWidget* bottomStrip)
     const QRect promotion {8, 8, 503, 38};
     const QFont linkFont = Style::verdana(8.25, true, true);
     LinkLabel* cobrand = linkLabel(bottomStrip, "lblCobrand", CoBrandCaption, promotion, Style::linkBlue, linkFont);
-    // Created last, so it lies on top of the co-brand offer for the window's whole life.
+    // Lies on top of the co-brand offer for the window's whole life.
     LinkLabel* fullBrand
         = linkLabel(bottomStrip, "lblFullBrand", FullBrandCaption, promotion, Style::linkBlue, linkFont);
+    bringLinkToFront(fullBrand, cobrand);
     for (LinkLabel* promo : {cobrand, fullBrand}) {
         promo->setWordWrap(true);
         Style::setBackground(promo, Qt::white);
@@ -411,55 +384,13 @@ void frmDisplay::buildPromotions(QWidget* bottomStrip)
 
 void frmDisplay::buildMenus()
 {
-    struct Item
-    {
-        const char* name;
-        const char* text;
-        std::function<void()> action;
-    };
-    const auto page = [this](const char* key) { return [this, key] { m_app.openSitePage(QLatin1String(key)); }; };
-    const auto addItems = [this](QMenu* menu, const std::vector<Item>& items) {
-        for (const Item& item : items) {
-            if (!item.action) {
-                menu->addSeparator();
-                continue;
-            }
-            QAction* action = menu->addAction(QLatin1String(item.text));
-            action->setObjectName(QLatin1String(item.name));
-            connect(action, &QAction::triggered, this, item.action);
-        }
-    };
-
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    addItems(file,
+    addMenu(menuBar(), this, "mnuFile", "&File",
         {
             {"mnuPrint", "&Print", [this] { cmdPrint_Click(); }},
             {"mnuFileBack", "&Back To Main Page", [this] { cmdBack_Click(); }},
             {"mnuExit", "E&xit", [this] { cmdExit_Click(); }},
         });
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    addItems(help,
-        {
-            {"mnuOnline", "&Online Help", page("help-web-page")},
-            {"mnuVisit", "&Visit Us Online", page("home-page")},
-            {"", "-", nullptr},
-            {"mnuUpdate", "&Check for Software Update", page("download-web-page")},
-            {"", "-", nullptr},
-            {"mnuAbout", "&About Software", [this] { m_app.showAbout(this); }},
-        });
-
-    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donate, &QAction::triggered, this, page("donate"));
-
-    // Shown but unavailable, as in the main window.
-    QAction* makeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
-    makeMoney->setObjectName(QStringLiteral("mkmoney"));
-    makeMoney->setEnabled(false);
-    connect(makeMoney, &QAction::triggered, this, page("fully-branded"));
+    addSiteMenus(menuBar(), this, m_app, "&Check for Software Update");
 }
 
 QGroupBox* frmDisplay::signFrame(const QString& sign) const
@@ -516,21 +447,8 @@ void frmDisplay::cmdExit_Click()
 
 void frmDisplay::keyPressEvent(QKeyEvent* event)
 {
-    // Exit is both the default and the cancel button: Esc leaves, and so does Enter unless a button has the focus.
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        m_cmdExit->click();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
-            focused->click();
-        else
-            m_cmdExit->click();
-        return;
-    default:
+    if (!Style::pressExitKeys(event, focusWidget(), m_cmdExit))
         QMainWindow::keyPressEvent(event);
-    }
 }
 
 void frmDisplay::closeEvent(QCloseEvent* event)

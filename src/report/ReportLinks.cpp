@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "report/WebAddress.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -37,6 +38,7 @@ void ReportLinks::AttachReportLinks(QTextEdit* box, QWidget* window)
     m_window = window;
     m_watched = box->viewport();
     m_watched->installEventFilter(this);
+    box->installEventFilter(this);
     m_detection = connect(box->document(), &QTextDocument::contentsChange, this,
         [this](int from, int, int added) { markAddresses(from, added); });
     markAddresses(0, box->document()->characterCount());
@@ -50,6 +52,8 @@ void ReportLinks::DetachReportLinks()
     disconnect(m_detection);
     if (m_watched)
         m_watched->removeEventFilter(this);
+    if (m_box)
+        m_box->removeEventFilter(this);
     m_watched = nullptr;
     m_box = nullptr;
     m_window = nullptr;
@@ -90,6 +94,18 @@ bool ReportLinks::eventFilter(QObject* watched, QEvent* event)
         if (press->button() == Qt::LeftButton) {
             const QString address = m_box->anchorAt(press->position().toPoint());
             if (isWebAddress(address))
+                m_platform.openUrl(address);
+        }
+    }
+    // Tab selects a link in the box, and Enter opens it as the press of a mouse would.
+    if (watched == m_box && m_box && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const QTextCursor selection = m_box->textCursor();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && selection.hasSelection()) {
+            QTextCursor first(m_box->document());
+            first.setPosition(selection.selectionStart() + 1);
+            const QString address = first.charFormat().anchorHref();
+            if (selection.selectedText() == address && isWebAddress(address))
                 m_platform.openUrl(address);
         }
     }

@@ -7,7 +7,8 @@ class Platform;
 class QTextEdit;
 class QWidget;
 
-// The one hook that turns web addresses in the report box into links a left-button press opens.
+// The one hook that turns web addresses in the report box into links a left-button press, or Enter on the link
+// that Tab selected, opens.
 class ReportLinks : public QObject
 {
     Q_OBJECT

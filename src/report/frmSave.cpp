@@ -97,16 +97,10 @@ frmSave::~frmSave()
 
 void frmSave::buildControls()
 {
-    const QFont topFont = Style::verdana(8.25, false, true);
-    auto* slogan = linkLabel(this, "Label14", SloganCaption, {116, 0, 282, 13}, Qt::white, topFont);
-    auto* visit = linkLabel(this, "Label1", VisitCaption, {124, 12, 266, 13}, Qt::white, topFont);
-    for (LinkLabel* label : {slogan, visit}) {
-        label->setAlignment(Qt::AlignCenter);
-        connect(label, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
-    }
-
+    // Built in the tab order, so screen readers meet the report first and the links last, as the keyboard does.
     m_RTB = new QTextBrowser(this);
     m_RTB->setObjectName(QStringLiteral("RTB"));
+    m_RTB->setAccessibleName(QStringLiteral("Report"));
     m_RTB->setGeometry(0, 26, 511, 409);
     m_RTB->setFont(Style::verdana(9.75));
     m_RTB->setOpenLinks(false);
@@ -116,8 +110,8 @@ void frmSave::buildControls()
     palette.setColor(QPalette::Text, Qt::black);
     m_RTB->setPalette(palette);
 
-    m_cmdSave = Style::button(this, "cmdSave", QStringLiteral("&Save"), {360, 438, 75, 23});
     m_cmdPrint = Style::button(this, "cmdPrint", QStringLiteral("&Print"), {436, 438, 75, 23});
+    m_cmdSave = Style::button(this, "cmdSave", QStringLiteral("&Save"), {360, 438, 75, 23});
     connect(m_cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(m_cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
 
@@ -131,9 +125,19 @@ void frmSave::buildControls()
     }
     connect(fullBrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("fully-branded")); });
     connect(coBrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
+    bringLinkToFront(coBrand, fullBrand);
 
-    setTabOrder(m_RTB, m_cmdPrint);
-    setTabOrder(m_cmdPrint, m_cmdSave);
+    const QFont topFont = Style::verdana(8.25, false, true);
+    auto* slogan = linkLabel(this, "Label14", SloganCaption, {116, 0, 282, 13}, Qt::white, topFont);
+    auto* visit = linkLabel(this, "Label1", VisitCaption, {124, 12, 266, 13}, Qt::white, topFont);
+    for (LinkLabel* label : {slogan, visit}) {
+        label->setAlignment(Qt::AlignCenter);
+        connect(label, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
+    }
+
+    const QWidgetList tabOrder {m_RTB, m_cmdPrint, m_cmdSave, fullBrand, coBrand, slogan, visit};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
     m_RTB->setFocus();
 }
 

@@ -1,35 +1,40 @@
 #include "shell/Style.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 namespace Style {
 
 namespace {
 
-// A caption and the plain advance of the same text in the same font are kept apart.
+// A label that takes the focus measures its caption as a text document, so the kind of label is part of the key;
+// a plain advance has none.
 struct MeasureKey
 {
     QFont font;
     QString text;
-    bool caption;
+    const QMetaObject* kind;
+    bool document;
 
     bool operator==(const MeasureKey& other) const
     {
-        return caption == other.caption && text == other.text && font == other.font;
+        return kind == other.kind && document == other.document && text == other.text && font == other.font;
     }
 };
 
 size_t qHash(const MeasureKey& key, size_t seed = 0)
 {
-    return qHashMulti(seed, key.font, key.text, key.caption);
+    return qHashMulti(seed, key.font, key.text, key.kind, key.document);
 }
 
 QHash<MeasureKey, QSize>& measured()
@@ -106,7 +111,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
 QSize captionSize(const QLabel* label)
 {
     Q_ASSERT(!label->wordWrap());
-    const MeasureKey key {label->font(), label->text(), true};
+    const MeasureKey key {label->font(), label->text(), label->metaObject(), label->focusPolicy() != Qt::NoFocus};
     auto found = measured().constFind(key);
     if (found == measured().cend())
         found = measured().insert(key, label->sizeHint());
@@ -115,11 +120,46 @@ QSize captionSize(const QLabel* label)
 
 int textWidth(const QFont& font, const QString& text)
 {
-    const MeasureKey key {font, text, false};
+    const MeasureKey key {font, text, nullptr, false};
     auto found = measured().constFind(key);
     if (found == measured().cend())
         found = measured().insert(key, QSize(QFontMetrics(font).horizontalAdvance(text), 0));
     return found->width();
+}
+
+QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setFont(verdana(8.25));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, brown);
+    palette.setColor(QPalette::Text, yellow);
+    box->setPalette(palette);
+    return box;
+}
+
+bool pressExitKeys(QKeyEvent* event, QWidget* focused, QPushButton* exitButton)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        exitButton->click();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* button = qobject_cast<QPushButton*>(focused))
+            button->click();
+        else
+            exitButton->click();
+        return true;
+    default:
+        return false;
+    }
 }
 
 void fixWindowSize(QWidget* window, const QSize& clientSize)
@@ -140,9 +180,85 @@ void centreOnScreen(QWidget* window)
 
 } // namespace Style
 
+namespace {
+
+// Lies wholly under a later sibling, as the promotion behind the other one does.
+bool isCovered(const QWidget* widget)
+{
+    const QWidget* parent = widget->parentWidget();
+    if (!parent)
+        return false;
+    bool later = false;
+    for (const QObject* sibling : parent->children()) {
+        const auto* other = qobject_cast<const QWidget*>(sibling);
+        if (later && other && other->isVisibleTo(parent) && other->geometry().contains(widget->geometry()))
+            return true;
+        later = later || sibling == widget;
+    }
+    return false;
+}
+
+// Speaks a link label as a link, by the caption it shows, and lets a screen reader press it.
+class LinkLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit LinkLabelAccessible(LinkLabel* label)
+        : QAccessibleWidget(label, QAccessible::Link)
+    { }
+
+    LinkLabel* label() const { return static_cast<LinkLabel*>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && label()->accessibleName().isEmpty())
+            return label()->shownCaption();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        state.invisible = state.invisible || isCovered(label());
+        return state;
+    }
+
+    QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            label()->activate();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* linkLabelAccessible(const QString&, QObject* object)
+{
+    if (auto* label = qobject_cast<LinkLabel*>(object))
+        return new LinkLabelAccessible(label);
+    return nullptr;
+}
+
+} // namespace
+
+void WrappingButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+}
+
 LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent)
 {
+    static const bool accessibleAsLinks = (QAccessible::installFactory(linkLabelAccessible), true);
+    Q_UNUSED(accessibleAsLinks);
     setHandPointer(true);
     // Reachable from the keyboard, like a button.
     setFocusPolicy(Qt::TabFocus);
@@ -161,6 +277,21 @@ void LinkLabel::setCaption(const QString& caption)
     setBuddy(caption.contains(QLatin1Char('&')) ? this : nullptr);
 }
 
+QString LinkLabel::shownCaption() const
+{
+    const QString caption = text();
+    if (!buddy())
+        return caption;
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        // "&&" shows as "&"; a lone "&" only marks the next letter.
+        if (caption[i] == QLatin1Char('&') && ++i == caption.size())
+            break;
+        shown += caption[i];
+    }
+    return shown;
+}
+
 void LinkLabel::setHandPointer(bool hand)
 {
     if (hand)
@@ -171,18 +302,37 @@ void LinkLabel::setHandPointer(bool hand)
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        event->accept();
         emit clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Space) {
-        emit clicked();
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (plain && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        // Taken here, as a focused button takes it: the window's own Enter never sees it.
+        event->accept();
+        if (!event->isAutoRepeat())
+            activate();
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Dotted in the caption's own colour, which stands out on whatever ground the link is drawn.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 LinkLabel* linkLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
@@ -195,4 +345,11 @@ LinkLabel* linkLabel(QWidget* parent, const char* name, const QString& caption, 
     result->setFont(font);
     Style::setForeground(result, colour);
     return result;
+}
+
+void bringLinkToFront(LinkLabel* front, LinkLabel* behind)
+{
+    front->raise();
+    front->setFocusPolicy(Qt::TabFocus);
+    behind->setFocusPolicy(Qt::NoFocus);
 }

@@ -3,9 +3,11 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRect>
 
+class QKeyEvent;
 class QWidget;
 
 // The look every window shares.
@@ -37,13 +39,29 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
 // the same texts come back in every window, so each is measured once per font.
 QSize captionSize(const QLabel* label);
 int textWidth(const QFont& font, const QString& text);
+// Yellow on brown, read-only but scrollable and selectable, with a vertical scroll bar always shown.
+QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry);
+// Exit as both the default and the cancel button: Esc presses it, and so does Enter unless a button has the focus,
+// which Enter then presses. False for any other key. A focused link takes its own Enter and never gets here.
+bool pressExitKeys(QKeyEvent* event, QWidget* focused, QPushButton* exitButton);
 // A fixed-size window that cannot be resized, centred on its screen.
 void fixWindowSize(QWidget* window, const QSize& clientSize);
 void centreOnScreen(QWidget* window);
 
 } // namespace Style
 
-// A label that opens something when clicked, with the hand pointer of a link.
+// A button whose caption wraps onto more lines when it is wider than the button.
+class WrappingButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A label that opens something when clicked, with the hand pointer of a link. Tab reaches it, Enter or Space
+// opens it, and screen readers are told it is a link they can press.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -52,6 +70,9 @@ public:
     // Captions keep their "&&" and show it as one "&".
     void setCaption(const QString& caption);
     void setHandPointer(bool hand);
+    // The caption as it is seen and spoken.
+    QString shownCaption() const;
+    void activate() { emit clicked(); }
 
 signals:
     void clicked();
@@ -59,7 +80,10 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 LinkLabel* linkLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
     const QColor& colour, const QFont& font);
+// Of two links in one place only the one in front is seen and clicked, so only it is reached by Tab.
+void bringLinkToFront(LinkLabel* front, LinkLabel* behind);

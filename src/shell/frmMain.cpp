@@ -10,6 +10,7 @@
 #include "report/ReadingFileStore.h"
 #include "shell/Application.h"
 #include "shell/InputChecks.h"
+#include "shell/Menus.h"
 #include "shell/Style.h"
 #include "shell/SunSign.h"
 
@@ -20,8 +21,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyleOptionButton>
 
 #include <cmath>
 
@@ -37,25 +36,6 @@ const QString WelcomeText = QStringLiteral(
     "help you keep them at bay.");
 const QString BannerText = QStringLiteral(
     "Talk yoga, stars and wellbeing with friends on the free Lorewell discussion board at lorewell.com");
-
-// A button whose caption wraps onto several lines, for the large open button.
-class WrappingButton : public QPushButton
-{
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
-        painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(rect().adjusted(8, 4, -8, -4), Qt::AlignCenter | Qt::TextWordWrap, text());
-    }
-};
 
 QComboBox* dateList(QWidget* parent, const char* name, const QStringList& items, const QRect& geometry)
 {
@@ -109,14 +89,7 @@ void frmMain::buildPanel(QWidget* central)
 {
     Style::setBackground(central, Style::brown);
 
-    auto* top = new QWidget(central);
-    top->setObjectName(QStringLiteral("topStrip"));
-    top->setGeometry(0, 0, ClientSize.width(), 41);
-    Style::setBackground(top, Qt::white);
-    auto* banner = linkLabel(top, "Label61", BannerText, top->rect(), Style::brown, Style::verdana(8.25, true, true));
-    banner->setAlignment(Qt::AlignCenter);
-    connect(banner, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
-
+    // Built in the tab order, so screen readers meet the controls as the keyboard does; the links, banner too, last.
     auto* welcome
         = Style::label(central, "Label3", WelcomeText, {16, 50, 608, 58}, Style::yellow, Style::verdana(8.25));
     welcome->setWordWrap(true);
@@ -126,13 +99,9 @@ void frmMain::buildPanel(QWidget* central)
         Style::verdana(9.75, true));
     instruction->setAlignment(Qt::AlignCenter);
 
-    m_cmdOpen = new WrappingButton(QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"), central);
-    Style::styleButton(m_cmdOpen, "cmdOpen", {24, 148, 200, 104});
-    m_cmdOpen->setFont(Style::verdana(9.75, true));
-    connect(m_cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
-
     const QFont headingFont = Style::verdana(8.25, true);
-    Style::label(central, "Label1", QStringLiteral("Name"), {256, 154, 100, 20}, Qt::white, headingFont);
+    QLabel* nameHeading
+        = Style::label(central, "Label1", QStringLiteral("Name"), {256, 154, 100, 20}, Qt::white, headingFont);
     m_txtName = new QLineEdit(central);
     m_txtName->setObjectName(QStringLiteral("txtName"));
     m_txtName->setGeometry(372, 152, 244, 24);
@@ -145,15 +114,28 @@ void frmMain::buildPanel(QWidget* central)
     namePalette.setColor(QPalette::Base, Style::brown);
     namePalette.setColor(QPalette::Text, Qt::white);
     m_txtName->setPalette(namePalette);
+    nameHeading->setBuddy(m_txtName);
 
     Style::label(central, "Label2", QStringLiteral("Date Of Birth"), {256, 214, 110, 20}, Qt::white, headingFont);
-    const QFont smallFont = Style::verdana(8.25);
-    Style::label(central, "Label5", QStringLiteral("Date"), {372, 192, 56, 16}, Qt::white, smallFont);
-    Style::label(central, "Label7", QStringLiteral("Month"), {436, 192, 104, 16}, Qt::white, smallFont);
-    Style::label(central, "Label6", QStringLiteral("Year"), {548, 192, 68, 16}, Qt::white, smallFont);
-    m_cboDate = dateList(central, "cboDate", {}, {372, 210, 56, 24});
-    m_cboMonth = dateList(central, "cboMonth", {}, {436, 210, 104, 24});
-    m_cboYear = dateList(central, "cboYear", {}, {548, 210, 68, 24});
+    const struct
+    {
+        const char* heading;
+        const char* caption;
+        QRect headingAt;
+        QComboBox*& list;
+        const char* name;
+        QRect listAt;
+    } dateLists[] = {
+        {"Label5", "Date", {372, 192, 56, 16}, m_cboDate, "cboDate", {372, 210, 56, 24}},
+        {"Label7", "Month", {436, 192, 104, 16}, m_cboMonth, "cboMonth", {436, 210, 104, 24}},
+        {"Label6", "Year", {548, 192, 68, 16}, m_cboYear, "cboYear", {548, 210, 68, 24}},
+    };
+    for (const auto& date : dateLists) {
+        QLabel* heading = Style::label(
+            central, date.heading, QLatin1String(date.caption), date.headingAt, Qt::white, Style::verdana(8.25));
+        date.list = dateList(central, date.name, {}, date.listAt);
+        heading->setBuddy(date.list);
+    }
 
     auto* caution = Style::label(central, "Label8",
         QStringLiteral("Please Note: If you are suffering from health ailments, kindly consult "
@@ -167,10 +149,18 @@ void frmMain::buildPanel(QWidget* central)
     m_cmdNext->setFont(Style::verdana(9.75, true));
     connect(m_cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
 
+    m_cmdOpen = new WrappingButton(QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"), central);
+    Style::styleButton(m_cmdOpen, "cmdOpen", {24, 148, 200, 104});
+    m_cmdOpen->setFont(Style::verdana(9.75, true));
+    connect(m_cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+
     auto* bottom = new QWidget(central);
     bottom->setObjectName(QStringLiteral("bottomStrip"));
     bottom->setGeometry(0, 352, ClientSize.width(), 58);
     Style::setBackground(bottom, Qt::white);
+    m_cmdExit = Style::button(bottom, "cmdExit", QStringLiteral("&Exit"), {548, 14, 84, 30});
+    connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
+
     const QRect promotion {8, 6, 520, 46};
     const QFont linkFont = Style::verdana(8.25, true, true);
     m_lblFullBrand = linkLabel(bottom, "lblFullBrand", FullBrandCaption, promotion, Style::linkBlue, linkFont);
@@ -181,75 +171,33 @@ void frmMain::buildPanel(QWidget* central)
     }
     connect(m_lblFullBrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("fully-branded")); });
     connect(m_lblCobrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
+    bringLinkToFront(m_lblCobrand, m_lblFullBrand);
 
-    m_cmdExit = Style::button(bottom, "cmdExit", QStringLiteral("&Exit"), {548, 14, 84, 30});
-    connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    auto* top = new QWidget(central);
+    top->setObjectName(QStringLiteral("topStrip"));
+    top->setGeometry(0, 0, ClientSize.width(), 41);
+    Style::setBackground(top, Qt::white);
+    auto* banner = linkLabel(top, "Label61", BannerText, top->rect(), Style::brown, Style::verdana(8.25, true, true));
+    banner->setAlignment(Qt::AlignCenter);
+    connect(banner, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
 
-    setTabOrder(m_txtName, m_cboDate);
-    setTabOrder(m_cboDate, m_cboMonth);
-    setTabOrder(m_cboMonth, m_cboYear);
-    setTabOrder(m_cboYear, m_cmdNext);
-    setTabOrder(m_cmdNext, m_cmdOpen);
-    setTabOrder(m_cmdOpen, m_cmdExit);
-    setTabOrder(m_cmdExit, banner);
-    setTabOrder(banner, m_lblFullBrand);
-    setTabOrder(m_lblFullBrand, m_lblCobrand);
+    // The links follow the window's own controls.
+    const QWidgetList tabOrder {m_txtName, m_cboDate, m_cboMonth, m_cboYear, m_cmdNext, m_cmdOpen, m_cmdExit,
+        m_lblFullBrand, m_lblCobrand, banner};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void frmMain::buildMenus()
 {
-    struct Item
-    {
-        const char* name;
-        const char* text;
-        std::function<void()> action;
-    };
-    const auto page = [this](const char* key) { return [this, key] { m_app.openSitePage(QLatin1String(key)); }; };
-
-    const auto addItems = [this](QMenu* menu, const std::vector<Item>& items) {
-        for (const Item& item : items) {
-            if (!item.action) {
-                QAction* separator = menu->addSeparator();
-                separator->setObjectName(QLatin1String(item.name));
-                continue;
-            }
-            QAction* action = menu->addAction(QString::fromUtf8(item.text));
-            action->setObjectName(QLatin1String(item.name));
-            connect(action, &QAction::triggered, this, item.action);
-        }
-    };
-
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    addItems(file,
+    addMenu(menuBar(), this, "mnuFile", "&File",
         {
             {"mnuOpenPreviouslySavedSunSignYoga", "Open Previously Saved Zodiac Yoga Reading",
                 [this] { cmdOpen_Click(); }},
             {"mnuGetSuitableYogas", "Get Suitable &Yogas For My Zodiac", [this] { cmdNext_Click(); }},
             {"mnuExit", "E&xit", [this] { close(); }},
         });
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    addItems(help,
-        {
-            {"mnuOnline", "&Online Help", page("help-web-page")},
-            {"mnuVisit", "&Visit Us Online", page("home-page")},
-            {"mnuHelp1", "-", nullptr},
-            {"mnuUpdate", "Check for Software &Update", page("download-web-page")},
-            {"mnuHelp2", "-", nullptr},
-            {"mnuAbout", "&About Software", [this] { m_app.showAbout(this); }},
-        });
-
-    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donate, &QAction::triggered, this, page("donate"));
-
-    // Shown but unavailable, as it has always been.
-    QAction* makeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
-    makeMoney->setObjectName(QStringLiteral("mkmoney"));
-    makeMoney->setEnabled(false);
-    connect(makeMoney, &QAction::triggered, this, page("fully-branded"));
+    addSiteMenus(menuBar(), this, m_app, "Check for Software &Update");
 }
 
 void frmMain::Form_Load()
@@ -266,7 +214,10 @@ void frmMain::pickPromotion(double draw)
 {
     // Rounds halves to even, so 1, 3, 5 and 7 together are exactly as likely as 2, 4 and 6.
     const int pick = int(std::nearbyint(6 * draw + 1));
-    (pick % 2 == 1 ? m_lblCobrand : m_lblFullBrand)->raise();
+    if (pick % 2 == 1)
+        bringLinkToFront(m_lblCobrand, m_lblFullBrand);
+    else
+        bringLinkToFront(m_lblFullBrand, m_lblCobrand);
 }
 
 bool frmMain::ValidateInput()
@@ -380,21 +331,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
-    // Exit is both the default and the cancel button: Esc leaves, and so does Enter unless a button has the focus.
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        m_cmdExit->click();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
-            focused->click();
-        else
-            m_cmdExit->click();
-        return;
-    default:
+    if (!Style::pressExitKeys(event, focusWidget(), m_cmdExit))
         QMainWindow::keyPressEvent(event);
-    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
