@@ -277,6 +277,28 @@ void LinkLabel::setCaption(const QString& caption)
     setBuddy(caption.contains(QLatin1Char('&')) ? this : nullptr);
 }
 
+bool LinkLabel::event(QEvent* event)
+{
+    // Polishing a label that takes the focus gives it a text document to draw its caption with. Most links are on
+    // pages or in lists never shown (the other signs' asanas), so each gets its document when first shown instead.
+    if (event->type() == QEvent::Polish && focusPolicy() != Qt::NoFocus) {
+        const Qt::FocusPolicy policy = focusPolicy();
+        setFocusPolicy(Qt::NoFocus);
+        const bool handled = QLabel::event(event);
+        setFocusPolicy(policy);
+        m_documentDue = true;
+        return handled;
+    }
+    if (event->type() == QEvent::Show && m_documentDue) {
+        m_documentDue = false;
+        // Setting the caption again is what builds the document; a change of format is the way to set it again.
+        const Qt::TextFormat format = textFormat();
+        setTextFormat(format == Qt::PlainText ? Qt::AutoText : Qt::PlainText);
+        setTextFormat(format);
+    }
+    return QLabel::event(event);
+}
+
 QString LinkLabel::shownCaption() const
 {
     const QString caption = text();
