@@ -266,21 +266,24 @@ LinkLabel::LinkLabel(QWidget* parent)
 
 void LinkLabel::setCaption(const QString& caption)
 {
-    // A label that takes the focus keeps its text as a document, laid out again on every later change of font or
-    // alignment; before it is polished it can go without one, and gets it when polished if it still takes the focus.
-    const Qt::FocusPolicy policy = focusPolicy();
-    if (!testAttribute(Qt::WA_WState_Polished))
+    // A label that takes the focus draws its caption through a text document, laid out again on every change of font
+    // or alignment, and most links are never shown (the other signs' asanas): the document waits until it is shown.
+    if (testAttribute(Qt::WA_WState_Polished) || focusPolicy() == Qt::NoFocus) {
+        setText(caption);
+    } else {
+        const Qt::FocusPolicy policy = focusPolicy();
         setFocusPolicy(Qt::NoFocus);
-    setText(caption);
-    setFocusPolicy(policy);
+        setText(caption);
+        setFocusPolicy(policy);
+        m_documentDue = true;
+    }
     // A label with a buddy renders "&&" as "&"; it has no mnemonic of its own, so nothing else changes.
     setBuddy(caption.contains(QLatin1Char('&')) ? this : nullptr);
 }
 
 bool LinkLabel::event(QEvent* event)
 {
-    // Polishing a label that takes the focus gives it a text document to draw its caption with. Most links are on
-    // pages or in lists never shown (the other signs' asanas), so each gets its document when first shown instead.
+    // Polishing a label that takes the focus would build its document too.
     if (event->type() == QEvent::Polish && focusPolicy() != Qt::NoFocus) {
         const Qt::FocusPolicy policy = focusPolicy();
         setFocusPolicy(Qt::NoFocus);
@@ -291,10 +294,14 @@ bool LinkLabel::event(QEvent* event)
     }
     if (event->type() == QEvent::Show && m_documentDue) {
         m_documentDue = false;
-        // Setting the caption again is what builds the document; a change of format is the way to set it again.
+        // The label builds its document when its caption is set while it takes the focus, which it may no longer do;
+        // a change of format sets the caption again.
+        const Qt::FocusPolicy policy = focusPolicy();
         const Qt::TextFormat format = textFormat();
+        setFocusPolicy(Qt::TabFocus);
         setTextFormat(format == Qt::PlainText ? Qt::AutoText : Qt::PlainText);
         setTextFormat(format);
+        setFocusPolicy(policy);
     }
     return QLabel::event(event);
 }

@@ -84,7 +84,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Polished, but its text document is left until it is first shown.
+    // It would have its text document by now; it gets it when first shown.
     bool m_documentDue = false;
 };
 

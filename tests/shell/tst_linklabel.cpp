@@ -39,13 +39,16 @@ void TestLinkLabel::drawsAndMeasuresAsAnOrdinaryFocusableLabel_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("wrap");
     QTest::addColumn<bool>("onLaterPage");
+    // Behind another link when the window opens, so out of the tab order, and brought to the front later.
+    QTest::addColumn<bool>("frontLater");
     const QString longCaption
         = QStringLiteral("Put your site's name &&  link here, and see \"Help\" for the details of "
                          "the offer, which runs over more than one line.");
-    QTest::newRow("one line") << QStringLiteral("Lucky Color") << false << false;
-    QTest::newRow("wrapped, with an ampersand") << longCaption << true << false;
-    QTest::newRow("one line, shown later") << QStringLiteral("Garudasana") << false << true;
-    QTest::newRow("wrapped, shown later") << longCaption << true << true;
+    QTest::newRow("one line") << QStringLiteral("Lucky Color") << false << false << false;
+    QTest::newRow("wrapped, with an ampersand") << longCaption << true << false << false;
+    QTest::newRow("one line, shown later") << QStringLiteral("Garudasana") << false << true << false;
+    QTest::newRow("wrapped, shown later") << longCaption << true << true << false;
+    QTest::newRow("wrapped, to the front later") << longCaption << true << false << true;
 }
 
 void TestLinkLabel::drawsAndMeasuresAsAnOrdinaryFocusableLabel()
@@ -53,6 +56,7 @@ void TestLinkLabel::drawsAndMeasuresAsAnOrdinaryFocusableLabel()
     QFETCH(QString, caption);
     QFETCH(bool, wrap);
     QFETCH(bool, onLaterPage);
+    QFETCH(bool, frontLater);
     const QRect geometry {0, 0, 300, 60};
     const QFont font = Style::verdana(8.25, true, true);
 
@@ -69,16 +73,24 @@ void TestLinkLabel::drawsAndMeasuresAsAnOrdinaryFocusableLabel()
     LinkLabel* link = linkLabel(onLaterPage ? laterPage : firstPage, "link", caption, geometry, Style::linkBlue, font);
     link->setWordWrap(wrap);
     link->setAlignment(Qt::AlignCenter);
+    if (frontLater)
+        link->setFocusPolicy(Qt::NoFocus);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     pages->setCurrentWidget(onLaterPage ? laterPage : firstPage);
+    if (frontLater)
+        link->setFocusPolicy(Qt::TabFocus);
     QVERIFY(!link->hasFocus());
 
     QWidget reference;
     reference.resize(geometry.size());
     QLabel* ordinary = ordinaryLabel(&reference, caption, geometry, font, wrap);
+    if (frontLater)
+        ordinary->setFocusPolicy(Qt::NoFocus);
     reference.show();
     QVERIFY(QTest::qWaitForWindowExposed(&reference));
+    if (frontLater)
+        ordinary->setFocusPolicy(Qt::TabFocus);
 
     QCOMPARE(link->sizeHint(), ordinary->sizeHint());
     QCOMPARE(link->grab().toImage(), ordinary->grab().toImage());
