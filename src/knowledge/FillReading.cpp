@@ -6,6 +6,7 @@
 #include "shell/Application.h"
 
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -42,25 +43,24 @@ void showText(QPlainTextEdit* box, const QString& text)
     document->setModified(false);
 }
 
-} // namespace
-
-bool writeReadingField(QWidget* window, const ReadingField& field)
+// Puts the value into the control, if it is of the kind the field needs.
+bool writeInto(QObject* control, const ReadingField& field)
 {
     switch (field.kind) {
     case ReadingField::Kind::Caption:
-        if (auto* label = window->findChild<QLabel*>(field.control)) {
+        if (auto* label = qobject_cast<QLabel*>(control)) {
             label->setText(field.value);
             return true;
         }
         break;
     case ReadingField::Kind::Text:
-        if (auto* box = window->findChild<QPlainTextEdit*>(field.control)) {
+        if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
             showText(box, field.value);
             return true;
         }
         break;
     case ReadingField::Kind::Picture:
-        if (auto* picture = window->findChild<QLabel*>(field.control)) {
+        if (auto* picture = qobject_cast<QLabel*>(control)) {
             // A picture that is not there leaves the box empty rather than showing the last one.
             picture->setPixmap(QPixmap(field.value));
             return true;
@@ -70,6 +70,35 @@ bool writeReadingField(QWidget* window, const ReadingField& field)
     return false;
 }
 
+// Finds every control in one walk over the window rather than one walk per field; a name that is not the window's
+// only one is looked up the usual way.
+void writeReadingFields(QWidget* window, const QList<ReadingField>& fields)
+{
+    QHash<QString, QWidget*> byName;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const auto found = byName.find(widget->objectName());
+        if (found == byName.end())
+            byName.insert(widget->objectName(), widget);
+        else
+            *found = nullptr;
+    }
+    for (const ReadingField& field : fields) {
+        QWidget* control = byName.value(field.control);
+        if (!control || !writeInto(control, field))
+            writeReadingField(window, field);
+    }
+}
+
+} // namespace
+
+bool writeReadingField(QWidget* window, const ReadingField& field)
+{
+    QObject* control = field.kind == ReadingField::Kind::Text
+        ? static_cast<QObject*>(window->findChild<QPlainTextEdit*>(field.control))
+        : window->findChild<QLabel*>(field.control);
+    return control && writeInto(control, field);
+}
+
 void FillSignProfile(Application& app)
 {
     frmDisplay* window = app.ensureDisplayWindow();
@@ -77,8 +106,7 @@ void FillSignProfile(Application& app)
     const SignProfile* profile = findSignProfile(sign);
     if (!profile)
         return;
-    for (const ReadingField& field : signProfileFields(*profile, sign))
-        writeReadingField(window, field);
+    writeReadingFields(window, signProfileFields(*profile, sign));
     if (QGroupBox* frame = window->signFrame(profile->sign()))
         frame->setVisible(true);
 }
@@ -92,6 +120,5 @@ void FillConstitution(Application& app)
     const ElementConstitution* constitution = type ? findElementConstitution(type->text()) : nullptr;
     if (!constitution)
         return;
-    for (const ReadingField& field : constitutionFields(*constitution))
-        writeReadingField(window, field);
+    writeReadingFields(window, constitutionFields(*constitution));
 }
