@@ -140,9 +140,11 @@ void AsanaBrowser::buildIntroduction()
         = Style::label(m_fraSelectYoga, "Label37", QStringLiteral("Click on Asana to know its Procedure and Benefits"),
             QRect(200, 136, 358, 16), Green, Style::verdana(9.75, true, false, true));
     instruction->setAlignment(Qt::AlignCenter);
-    // The stand-in face is wider than Verdana: widen the line about its centre rather than cut it off.
-    const int width = qMax(instruction->width(), Style::captionSize(instruction).width());
-    instruction->setGeometry(QRect(0, 136, width, 16).translated(instruction->geometry().center().x() - width / 2, 0));
+    // The stand-in face is wider than Verdana: widen the line about its centre to the free band between the
+    // paragraphs, rather than measure it, which would load the bold italic face before the tab is ever shown.
+    const int centre = instruction->geometry().center().x();
+    const int halfWidth = centre - 21;
+    instruction->setGeometry(centre - halfWidth, 136, 2 * halfWidth, 16);
 }
 
 QVector<AsanaLabel*> AsanaBrowser::buildSignFrame(int sign)
