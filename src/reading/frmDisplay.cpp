@@ -6,6 +6,7 @@
 #include "shell/Application.h"
 #include "shell/Menus.h"
 #include "shell/Style.h"
+#include "shell/SunSign.h"
 #include "shell/frmMain.h"
 
 #include <QCloseEvent>
@@ -110,9 +111,6 @@ const RatingCell FitnessRatings[] = {
     {"lblFocus", {64, 120}},
     {"lblvariety", {232, 120}},
 };
-
-const char* const SignNames[] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio",
-    "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 // A tab page holding one brown frame of the given size; the fields inside are placed at fixed points.
 QWidget* addPage(QTabWidget* tabs, const char* caption, const char* frameName, const QSize& frameSize)
@@ -329,9 +327,9 @@ void frmDisplay::buildFitnessTab(QWidget* page)
 
 void frmDisplay::buildYogaTab()
 {
-    for (const char* sign : SignNames) {
+    for (const QString& sign : signNames()) {
         auto* frame = new QGroupBox(m_fraSelectYoga);
-        frame->setObjectName(QLatin1String("fra") + QLatin1String(sign));
+        frame->setObjectName(QLatin1String("fra") + sign);
         frame->setGeometry(216, 168, 329, 209);
         frame->hide();
     }

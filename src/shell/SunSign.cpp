@@ -38,13 +38,6 @@ const QStringList& signNames()
     return names;
 }
 
-QString elementOfSign(const QString& sign)
-{
-    static const std::array<const char*, 4> elements {"Fire", "Earth", "Air", "Water"};
-    const int index = signNames().indexOf(sign);
-    return index < 0 ? QString() : QString::fromLatin1(elements[index % 4]);
-}
-
 std::optional<QString> signForPositions(int monthPosition, int dayPosition)
 {
     if (monthPosition < 0 || monthPosition >= int(Months.size()))

@@ -7,8 +7,6 @@
 
 // The twelve sign names in zodiac order; the exact text is each sign's identifier.
 const QStringList& signNames();
-// The element ("Fire", "Earth", "Air", "Water") of a sign name, empty for anything else.
-QString elementOfSign(const QString& sign);
 
 // The sign for zero-based list positions (month 0..11, day 0..30); nothing outside those ranges.
 std::optional<QString> signForPositions(int monthPosition, int dayPosition);
