@@ -426,11 +426,6 @@ QString sunSignPicture(int number)
     return QStringLiteral(":/assets/") + text(SunSignPictureKeys[number - 1]);
 }
 
-QString signFrameName(const QString& sign)
-{
-    return QStringLiteral("fra") + sign;
-}
-
 QList<ReadingField> signProfileFields(const SignProfile& profile, const QString& currentSign)
 {
     using K = ReadingField::Kind;

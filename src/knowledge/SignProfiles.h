@@ -70,8 +70,5 @@ const SignProfile* findSignProfile(const QString& sign);
 // Resource path of picture n (1 to 12) of the sign picture list; empty outside 1 to 12.
 QString sunSignPicture(int number);
 
-// Name of the yoga-tab frame that holds the sign's asanas, "fra" followed by the sign.
-QString signFrameName(const QString& sign);
-
 // The reading fields a profile fills, in filling order; lblSunSign shows currentSign as given.
 QList<ReadingField> signProfileFields(const SignProfile& profile, const QString& currentSign);

@@ -49,10 +49,8 @@ public:
 
     // Unloads every window, then ends the process; reached again while unloading, it ends at once.
     void quitApplication();
-    bool isQuitting() const { return m_quitting; }
 
 private:
-    void bringPromotionToFront();
     void loadClosingScreen();
 
     Platform& m_platform;
