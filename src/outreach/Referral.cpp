@@ -2,6 +2,7 @@
 
 #include "outreach/SitePages.h"
 #include "platform/Platform.h"
+#include "platform/TrimSpaces.h"
 
 #include <QUrl>
 
@@ -34,17 +35,6 @@ const QString SupportMessages[4] = {
     QStringLiteral("Lorewell needs your help. All you need to do is visit Lorewell regularly and take part in the "
                    "various discussions and activites to help us maintain and develop more Lorewell Softwares."),
 };
-
-QString trimSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 bool isUnfilled(const QString& trimmedText, const QString& placeholder)
 {

@@ -26,8 +26,6 @@ inline const QString InitialMessage = MessagePlaceholder + QStringLiteral("\r\n"
 
 inline const QString SpaceInEmailMessage = QStringLiteral("Email Address Cannot Contain Space");
 
-// Removes leading and trailing spaces only; tabs and line breaks stay.
-QString trimSpaces(const QString& text);
 // Empty, or still the untouched placeholder.
 bool isUnfilled(const QString& trimmedText, const QString& placeholder);
 // Focus entering a box that shows its placeholder clears it.

@@ -2,6 +2,7 @@
 
 #include "outreach/AppIcon.h"
 #include "platform/Platform.h"
+#include "platform/TrimSpaces.h"
 #include "shell/Application.h"
 #include "shell/Style.h"
 

@@ -1,5 +1,7 @@
 #include "shell/InputChecks.h"
 
+#include "platform/TrimSpaces.h"
+
 namespace {
 
 constexpr int February = 1;
@@ -8,15 +10,20 @@ constexpr bool isThirtyDayMonth(int monthPosition)
     return monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10;
 }
 
+constexpr bool isLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
 } // namespace
 
 std::optional<QString> inputProblem(const InputFields& fields)
 {
-    if (fields.name.isEmpty())
-        return QStringLiteral("Please Enter Your Name");
+    // A name of spaces alone would give a reading of nobody, and a saved file that cannot be opened again.
+    if (trimSpaces(fields.name).isEmpty())
+        return NameMissingMessage;
 
-    // Every fourth year counts as a leap year, 1900 included: the reading has always judged dates this way.
-    const bool leapYear = fields.yearText.trimmed().toInt() % 4 == 0;
+    const bool leapYear = isLeapYear(fields.yearText.trimmed().toInt());
     if (fields.monthPosition == February) {
         const int firstRefusedPosition = leapYear ? 29 : 28;
         if (fields.dayPosition >= firstRefusedPosition && fields.dayPosition <= 30)

@@ -26,4 +26,5 @@ struct NameKey
 // Names are capitals and spaces: letters are upper-cased, editing keys pass, anything else is refused.
 NameKey filterNameKey(QChar typed);
 
+inline const QString NameMissingMessage = QStringLiteral("Please Enter Your Name");
 inline const QString RefusedNameKeyMessage = QStringLiteral("Please Enter only Letters");

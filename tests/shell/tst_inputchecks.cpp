@@ -14,8 +14,8 @@ class TestInputChecks : public QObject
 private slots:
     void judgesDates_data();
     void judgesDates();
-    void refusesOnlyAnEmptyName_data();
-    void refusesOnlyAnEmptyName();
+    void refusesABlankName_data();
+    void refusesABlankName();
     void filtersNameKeys_data();
     void filtersNameKeys();
 };
@@ -26,7 +26,8 @@ void TestInputChecks::judgesDates_data()
     QTest::addColumn<int>("month");
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("29 Feb 1900, every fourth year leaps") << 29 << 2 << "1900" << Fine;
+    QTest::newRow("29 Feb 1900, a century that does not leap") << 29 << 2 << "1900" << BadFebruary;
+    QTest::newRow("29 Feb 2000, a century that leaps") << 29 << 2 << "2000" << Fine;
     QTest::newRow("29 Feb 1901") << 29 << 2 << "1901" << BadFebruary;
     QTest::newRow("28 Feb 1901") << 28 << 2 << "1901" << Fine;
     QTest::newRow("30 Feb 2000") << 30 << 2 << "2000" << BadFebruary;
@@ -52,17 +53,18 @@ void TestInputChecks::judgesDates()
     QCOMPARE(found.value_or(QString()), problem);
 }
 
-void TestInputChecks::refusesOnlyAnEmptyName_data()
+void TestInputChecks::refusesABlankName_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("problem");
     QTest::newRow("empty") << ""
                            << "Please Enter Your Name";
-    QTest::newRow("only spaces is not empty") << "   " << Fine;
+    QTest::newRow("only spaces") << "   "
+                                 << "Please Enter Your Name";
     QTest::newRow("a name") << "ANNA" << Fine;
 }
 
-void TestInputChecks::refusesOnlyAnEmptyName()
+void TestInputChecks::refusesABlankName()
 {
     QFETCH(QString, name);
     QFETCH(QString, problem);
