@@ -25,11 +25,10 @@ QString reminderDateText(const QDateTime& when)
 
 ReminderStep reminderStep(const QString& stored, const QDateTime& now)
 {
-    if (stored.isEmpty())
-        return ReminderStep::RecordFirstStart;
     const QDateTime last = QDateTime::fromString(stored, DateFormat);
+    // A date that no longer reads back would otherwise silence the reminder for good; start counting afresh.
     if (!last.isValid())
-        return ReminderStep::StayQuiet;
+        return ReminderStep::RecordFirstStart;
     const qint64 days = last.date().daysTo(now.date());
     return (days >= -QuietDays && days <= QuietDays) ? ReminderStep::StayQuiet : ReminderStep::Ask;
 }

@@ -6,8 +6,8 @@
 class Platform;
 
 enum class ReminderStep {
-    RecordFirstStart, // nothing stored yet: remember today, ask nothing
-    StayQuiet, // asked recently, or the stored text is not a date
+    RecordFirstStart, // nothing stored yet, or nothing that reads as a date: remember today, ask nothing
+    StayQuiet, // asked recently
     Ask, // more than two weeks either way
 };
 

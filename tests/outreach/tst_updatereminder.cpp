@@ -24,9 +24,9 @@ class TestUpdateReminder : public QObject
 private slots:
     void asksOnlyAfterTwoWeeks_data();
     void asksOnlyAfterTwoWeeks();
+    void firstStartRecordsTheDateSilently_data();
     void firstStartRecordsTheDateSilently();
     void storesBeforeOpeningTheDownloadPage();
-    void leavesAnUnreadableDateAlone();
 };
 
 void TestUpdateReminder::asksOnlyAfterTwoWeeks_data()
@@ -67,19 +67,26 @@ void TestUpdateReminder::asksOnlyAfterTwoWeeks()
     QVERIFY(platform.openedUrls.isEmpty()); // an unscripted question answers No
 }
 
+void TestUpdateReminder::firstStartRecordsTheDateSilently_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("nothing stored") << QString();
+    QTest::newRow("an empty value") << ScrambleText(QString());
+    QTest::newRow("a value that is not a date") << ScrambleText(QStringLiteral("not a date"));
+}
+
 void TestUpdateReminder::firstStartRecordsTheDateSilently()
 {
-    for (const QString& empty : {QString(), ScrambleText(QString())}) {
-        FakePlatform platform;
-        if (!empty.isNull())
-            platform.settings.insert(storedKey(), empty);
-        RemindAboutUpdate(platform, App);
-        QVERIFY(platform.messages.isEmpty());
-        const QString stored = platform.settings.value(storedKey());
-        QCOMPARE(UnscrambleText(stored), reminderDateText(platform.now()));
-        QVERIFY2(!stored.contains(QLatin1String("Duration")) && !stored.contains(QLatin1String("20")),
-            "the date is stored scrambled");
-    }
+    QFETCH(QString, stored);
+    FakePlatform platform;
+    if (!stored.isNull())
+        platform.settings.insert(storedKey(), stored);
+    RemindAboutUpdate(platform, App);
+    QVERIFY(platform.messages.isEmpty());
+    const QString now = platform.settings.value(storedKey());
+    QCOMPARE(UnscrambleText(now), reminderDateText(platform.now()));
+    QVERIFY2(!now.contains(QLatin1String("Duration")) && !now.contains(QLatin1String("20")),
+        "the date is stored scrambled");
 }
 
 void TestUpdateReminder::storesBeforeOpeningTheDownloadPage()
@@ -101,16 +108,6 @@ void TestUpdateReminder::storesBeforeOpeningTheDownloadPage()
 
     QCOMPARE(platform.openedUrls, QStringList {DownloadPage});
     QVERIFY(platform.storedFirst);
-}
-
-void TestUpdateReminder::leavesAnUnreadableDateAlone()
-{
-    FakePlatform platform;
-    const QString garbage = ScrambleText(QStringLiteral("not a date"));
-    platform.settings.insert(storedKey(), garbage);
-    RemindAboutUpdate(platform, App);
-    QVERIFY(platform.messages.isEmpty());
-    QCOMPARE(platform.settings.value(storedKey()), garbage);
 }
 
 QTEST_GUILESS_MAIN(TestUpdateReminder)
