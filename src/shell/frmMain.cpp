@@ -5,6 +5,7 @@
 #include "outreach/Promotions.h"
 #include "outreach/UpdateReminder.h"
 #include "platform/Platform.h"
+#include "platform/TrimSpaces.h"
 #include "reading/frmDisplay.h"
 #include "report/ReadingFile.h"
 #include "report/ReadingFileStore.h"
@@ -228,7 +229,7 @@ bool frmMain::ValidateInput()
     if (!problem)
         return true;
     m_app.platform().showMessage(*problem, MessageIcon::Information);
-    if (fields.name.isEmpty())
+    if (*problem == NameMissingMessage)
         m_txtName->setFocus();
     return false;
 }
@@ -239,14 +240,7 @@ void frmMain::cmdNext_Click()
         return;
 
     AppState& state = m_app.state();
-    const auto trimmedSpaces = [](QString text) {
-        while (text.startsWith(QLatin1Char(' ')))
-            text.remove(0, 1);
-        while (text.endsWith(QLatin1Char(' ')))
-            text.chop(1);
-        return text;
-    };
-    state.readingInput.Name = trimmedSpaces(m_txtName->text());
+    state.readingInput.Name = trimSpaces(m_txtName->text());
     state.readingInput.Year = qint16(m_cboYear->currentText().trimmed().toInt());
     state.readingInput.Month = m_cboMonth->currentText().trimmed();
     state.readingInput.Day = qint16(m_cboDate->currentText().trimmed().toInt());
@@ -262,8 +256,12 @@ void frmMain::cmdNext_Click()
 
 void frmMain::cmdOpen_Click()
 {
+    openReadingFile(m_app.platform().getOpenFileName(readingFileOpenRequest()));
+}
+
+void frmMain::openReadingFile(const QString& path)
+{
     Platform& platform = m_app.platform();
-    const QString path = platform.getOpenFileName(readingFileOpenRequest());
     if (!passesReadingFileEnding(path)) {
         platform.showMessage(ReadingFileRefusal, MessageIcon::Critical);
         return;
@@ -273,17 +271,20 @@ void frmMain::cmdOpen_Click()
 
     const std::optional<ReadingFileHead> head = readReadingFileHead(path);
     const QStringList values = head ? decodeReadingFile(head->bytes, head->wholeFile) : QStringList();
-    // A missing line reads as empty; a pick-only list takes a value only when it offers it, and the reading
-    // action then judges the result as if it had been typed.
+    // A date the lists do not offer would leave the last one standing and give a reading of someone else's birthday,
+    // so such a file is refused whole; a missing line reads as empty, which no list offers.
+    const int day = m_cboDate->findText(values.value(1));
+    const int month = m_cboMonth->findText(values.value(2));
+    const int year = m_cboYear->findText(values.value(3));
+    if (day < 0 || month < 0 || year < 0) {
+        platform.showMessage(ReadingFileRefusal, MessageIcon::Critical);
+        return;
+    }
+    // The name is the reading action's to judge, as if it had been typed.
     m_txtName->setText(values.value(0));
-    const auto pick = [&values](QComboBox* list, int line) {
-        const int position = list->findText(values.value(line));
-        if (position >= 0)
-            list->setCurrentIndex(position);
-    };
-    pick(m_cboDate, 1);
-    pick(m_cboMonth, 2);
-    pick(m_cboYear, 3);
+    m_cboDate->setCurrentIndex(day);
+    m_cboMonth->setCurrentIndex(month);
+    m_cboYear->setCurrentIndex(year);
     cmdNext_Click();
     m_app.hideClosingScreen();
 }

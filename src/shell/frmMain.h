@@ -18,6 +18,8 @@ public:
 
     // The reading action; also run after a saved reading has been put into the inputs.
     void cmdNext_Click();
+    // Opens a saved reading as the Open command does with the path its dialog chose.
+    void openReadingFile(const QString& path);
     // Brings one of the two promotion labels to the front from a uniform draw in [0, 1).
     void pickPromotion(double draw);
 
