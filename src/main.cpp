@@ -1,10 +1,13 @@
 #include "platform/QtPlatform.h"
 #include "shell/Application.h"
+#include "shell/CommandLine.h"
 #include "shell/Style.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+
+#include <cstdio>
 
 #ifdef ASTRAVIDA_BENCH
 #include "BenchHooks.h"
@@ -12,10 +15,25 @@
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("astravida"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.25"));
+
+    // Help, version and a wrong option are answered before the window system starts, so they work over ssh with
+    // no display, and never take the single-instance lock or touch the settings.
+    QString readingFile;
+    {
+        const QCoreApplication terminal(argc, argv);
+        const CommandLine line = parseCommandLine(QCoreApplication::arguments());
+        if (line.outcome != CommandLine::Outcome::Run) {
+            const bool failed = line.outcome == CommandLine::Outcome::Fail;
+            std::fputs(qPrintable(line.text), failed ? stderr : stdout);
+            return failed ? 1 : 0;
+        }
+        readingFile = line.readingFile;
+    }
+
     QApplication qtApp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("astravida"));
     QApplication::setApplicationDisplayName(QStringLiteral("Astravida"));
-    QApplication::setApplicationVersion(QStringLiteral("1.25"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ASTRAVIDA_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/astravida.png")));
     Style::installFonts();
@@ -23,7 +41,7 @@ int main(int argc, char* argv[])
     QtPlatform platform;
     // Settings live under the executable's own name.
     Application app(platform, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
-    if (!app.start())
+    if (!app.start(readingFile))
         return 0;
 #ifdef ASTRAVIDA_BENCH
     benchAfterStart(app);

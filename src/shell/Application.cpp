@@ -24,7 +24,7 @@ Application::~Application()
     delete m_closingScreen.data();
 }
 
-bool Application::start()
+bool Application::start(const QString& readingFile)
 {
     if (m_platform.anotherInstanceRunning()) {
         m_platform.showMessage(QStringLiteral("Application is already running"), MessageIcon::Information);
@@ -35,6 +35,8 @@ bool Application::start()
     m_main = new frmMain(*this);
     m_main->show();
     m_main->pickPromotion(m_platform.random());
+    if (!readingFile.isEmpty())
+        m_main->openReadingFile(readingFile);
     return true;
 }
 

@@ -29,8 +29,9 @@ public:
     // The name the per-user settings are kept under.
     const QString& applicationName() const { return m_applicationName; }
 
-    // Start-up; false when another instance already runs and this one has ended.
-    bool start();
+    // Start-up, then the saved reading named on the command line, if any, opened as the Open command opens it;
+    // false when another instance already runs and this one has ended.
+    bool start(const QString& readingFile = QString());
 
     frmMain* mainWindow() const;
     // The reading window of the current reading; nullptr before the first reading and once it is unloaded.

@@ -61,6 +61,8 @@ private slots:
     void acceptsWhatHoldsAReading_data();
     void acceptsWhatHoldsAReading();
     void leavesAnEmptyNameToTheReadingAction();
+    void opensAFileNamedAtStartUp_data();
+    void opensAFileNamedAtStartUp();
     void survivesRandomAndMutatedFiles();
 };
 
@@ -234,6 +236,33 @@ void TestReadingFileOpen::leavesAnEmptyNameToTheReadingAction()
     QCOMPARE(t.platform.messageTexts(), QStringList {"Please Enter Your Name"});
     QCOMPARE(inputs(t.main()), (QStringList {"", "5", "March", "1980"}));
     QVERIFY(!t.app->displayWindow());
+}
+
+void TestReadingFileOpen::opensAFileNamedAtStartUp_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a saved reading") << "saved.avd" << "";
+    QTest::newRow("a file that is not there") << "missing.avd" << "Please Check The File.";
+    QTest::newRow("another ending") << "saved.txt" << "Please Check The File.";
+}
+
+void TestReadingFileOpen::opensAFileNamedAtStartUp()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    QVERIFY(writeFile(folder.filePath(QStringLiteral("saved.avd")), AnnaFile));
+    QVERIFY(writeFile(folder.filePath(QStringLiteral("saved.txt")), AnnaFile));
+    TestApp t;
+    QVERIFY(t.start(folder.filePath(name)));
+
+    QCOMPARE(t.platform.messageTexts(), message.isEmpty() ? QStringList() : QStringList {message});
+    QVERIFY(t.platform.openDialogs.isEmpty());
+    const bool opened = message.isEmpty();
+    QCOMPARE(t.app->state().currentSign, opened ? QStringLiteral("Pisces") : QString());
+    QCOMPARE(t.app->displayWindow() && t.app->displayWindow()->isVisible(), opened);
+    QCOMPARE(t.main()->isVisible(), !opened);
 }
 
 void TestReadingFileOpen::survivesRandomAndMutatedFiles()

@@ -34,9 +34,9 @@ TestApp::~TestApp()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-bool TestApp::start()
+bool TestApp::start(const QString& readingFile)
 {
-    return app->start();
+    return app->start(readingFile);
 }
 
 frmMain* TestApp::main() const

@@ -19,7 +19,7 @@ struct TestApp
     explicit TestApp(bool quietReminder = true);
     ~TestApp();
 
-    bool start();
+    bool start(const QString& readingFile = QString());
     frmMain* main() const;
 };
 
