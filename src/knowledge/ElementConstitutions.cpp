@@ -60,8 +60,8 @@ constexpr ConstitutionWriting Writing[] = {
         "freshly cooked food and warming spices are advised to rekindle the digestive fire."},
     {"Air",
         "The Air element governs the nervous and circulatory systems and all movement in the body: the flow of blood "
-        "and breath, the peristalsis of the gut, urination and breathing itself. Air natives are sensitive, quick and "
-        "lively, and easily affected by their surroundings.",
+        "and nerve impulses, the peristalsis of the gut, urination and breathing itself. Air natives are sensitive, "
+        "quick and lively, and easily affected by their surroundings.",
         "An excess of Air brings over-activity, restlessness and nervousness; the native finds it hard to settle, "
         "sleeps poorly and may feel anxious or scattered. The body tends to dryness, with dry skin, dry hair and dry "
         "membranes, and the joints may crack and ache.",

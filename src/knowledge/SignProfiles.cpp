@@ -129,8 +129,7 @@ constexpr SignWriting Writing[] = {
         "airways. Foods that supply it include green beans, asparagus, tomatoes, celery, carrots, spinach, oranges, "
         "peaches and plums. As Gemini natives tend to eat irregularly and in a hurry, simple meals rich in calcium and "
         "B vitamins, such as yoghurt and whole grains, help to steady their nerves.",
-        "Stimulants such as coffee, strong tea, cola and alcohol, and processed snacks eaten in a hurry, which upset "
-        "the nerves.",
+        "Coffee, strong tea, cola and alcohol, and processed snacks eaten in a hurry, all of which upset the nerves.",
         "Eat small, regular meals in a calm place rather than snacking on the go, and breathe slowly while you eat.",
         "Gemini natives love movement and variety but soon tire of repetition, so a fixed routine rarely lasts. Sports "
         "that are quick, social and mentally engaging suit them best: tennis, badminton, table tennis, dancing, "
@@ -177,8 +176,8 @@ constexpr SignWriting Writing[] = {
         "they overwork or live under constant pressure.",
         "The cell salt of Leo is magnesium phosphate (Mag Phos), which supports the nerves and the muscles, including "
         "the muscle of the heart. Foods that supply it include whole grains, almonds, walnuts, figs, apples, lemons, "
-        "coconut and leafy green vegetables. A Leo diet that looks after the heart is low in saturated fat and rich in "
-        "fresh fruit and vegetables, fish and plenty of water.",
+        "pumpkin seeds and leafy green vegetables. A Leo diet that looks after the heart is low in saturated fat and "
+        "rich in fresh fruit and vegetables, fish and plenty of water.",
         "Fatty red meat, rich sauces, fried food, too much salt and alcohol, all of which strain the heart and "
         "circulation.",
         "Choose heart-friendly foods, and keep indulgent feasts for special occasions rather than everyday meals.",
@@ -207,7 +206,8 @@ constexpr SignWriting Writing[] = {
         "vegetables and yoghurt to keep their sensitive digestion in good order.",
         "Rich, highly spiced and processed food, refined sugar and white flour, and meals eaten in a hurry or under "
         "stress.",
-        "Keep meals simple and regular, chew well, and include natural yoghurt or another fibre-rich food every day.",
+        "Keep meals simple and regular, chew well, and have some natural yoghurt, whose live cultures support "
+        "digestion, every day.",
         "Virgo natives are health-conscious and disciplined, and once they see the benefits of exercise they follow a "
         "plan carefully. They enjoy activities that are precise and purposeful, such as yoga, Pilates, swimming, brisk "
         "walking, jogging and cycling, and they like to keep track of their progress. Exercise is also one of the best "
@@ -278,8 +278,8 @@ constexpr SignWriting Writing[] = {
         "restless, active lives also bring sprains and accidents.",
         "Sagittarius natives need a diet that supports the liver and the large muscles of the thighs and hips. Fresh "
         "fruits, green vegetables, beetroot, tomatoes, whole grains, lentils and lean protein give them steady energy "
-        "for their active lives. Bitter greens such as rocket and dandelion leaves help the liver, and plenty of water "
-        "makes up for what they lose in all their activity.",
+        "for their active lives. Bitter greens such as rocket and dandelion leaves are traditionally eaten for the "
+        "liver, and plenty of water makes up for what they lose in all their activity.",
         "Rich, fatty and fried food, too much alcohol, and overeating at feasts and celebrations, which burden the "
         "liver.",
         "Enjoy good food but know when to stop; moderation protects the liver and keeps your energy high.",
@@ -333,8 +333,7 @@ constexpr SignWriting Writing[] = {
         "C, such as spinach, beans, lentils, citrus fruits and berries, together with oily fish, nuts and seeds, help "
         "to keep the blood and the blood vessels in good condition. Fresh fruit and vegetables, whole grains and "
         "plenty of water complete a light diet that suits their active minds.",
-        "Too much salt, fried and fatty food, and stimulants such as coffee and alcohol, which strain the circulation "
-        "and the nerves.",
+        "Too much salt, fried and fatty food, and coffee and alcohol, which strain the circulation and the nerves.",
         "Keep to regular mealtimes even when busy, and favour fresh, light food over quick processed snacks.",
         "Aquarius natives like exercise that is unusual, inventive or social, and they quickly lose interest in dull, "
         "repetitive work-outs. Cycling, skating, dance, rock climbing, aerobics and team sports played with friends "

@@ -74,8 +74,8 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Encourages slow, deep abdominal breathing, which helps people with asthma and other lung complaints.",
         },
         "Avoid after the first months of pregnancy, after recent abdominal surgery, and with heart trouble or "
-        "breathing difficulty that makes lying face down uncomfortable. With a stiff neck, rest the chin rather than "
-        "the forehead on the arms.",
+        "breathing difficulty that makes lying face down uncomfortable. With a stiff neck, rest the forehead rather "
+        "than the chin on the arms.",
     },
     {
         "Savasana",
@@ -114,7 +114,8 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
         "legs are taken over the head until the toes touch the floor behind it, so that the body takes the shape of "
         "the plough used in the fields of India.",
         {
-            "Lie flat on your back with the legs together, the arms beside the body and the palms facing down.",
+            "Lie flat on your back with the shoulders on a folded blanket, the legs together, the arms beside the body "
+            "and the palms facing down.",
             "Breathing in, press the palms into the floor and raise both legs slowly to the vertical, keeping them "
             "straight.",
             "Breathing out, lift the hips and back off the floor and lower the legs over the head until the toes touch "
@@ -131,8 +132,8 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Stimulates the thyroid gland and calms the brain, reducing stress and fatigue.",
         },
         "Avoid with a neck or spinal injury, a slipped disc, high blood pressure, heart disease or glaucoma, during "
-        "menstruation and in pregnancy. Never force the feet to the floor: if they do not reach it, rest them on a "
-        "chair.",
+        "menstruation and in pregnancy. Beginners should learn it from a teacher. Never force the feet to the "
+        "floor: if they do not reach it, rest them on a chair.",
     },
     {
         "Padmasana",
@@ -173,7 +174,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Reach back and hold the ankles firmly with the hands, keeping the knees no wider than the hips.",
             "Breathing in, lift the chest off the floor and at the same time raise the thighs by pulling the feet away "
             "from the buttocks.",
-            "Look forward or slightly up, so that the body rests on the abdomen and the arms stay straight.",
+            "Look forward or slightly up, balancing on the abdomen with the arms kept straight.",
             "Hold for 15 to 20 seconds, breathing slowly and steadily; do not hold the breath.",
             "Breathing out, lower the thighs and chest to the floor and release the ankles.",
             "Stretch out the legs, turn the head to one side and relax in Makarasana.",
@@ -239,7 +240,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Stretches the spine, the hamstrings and the whole back of the body.",
             "Massages and tones the abdominal and pelvic organs, improving digestion.",
             "Calms the brain and relieves stress, anxiety and mild depression.",
-            "Helps to reduce fat around the abdomen and improves the appetite.",
+            "Loosens the hips, stretches the calves and improves the appetite.",
         },
         "Avoid with a slipped disc, sciatica, a back injury, asthma or diarrhoea and during pregnancy. People with "
         "stiff hamstrings should bend the knees slightly or hold a strap looped around the feet.",
@@ -292,7 +293,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
         false,
         {
             "Strengthens the muscles of the abdomen, back and legs.",
-            "Tones the digestive organs and helps to reduce fat around the waist.",
+            "Tones the digestive organs and strengthens the hip flexors.",
             "Improves balance and relieves nervous tension.",
         },
         "Avoid with low blood pressure, migraine, asthma, heart disease, recent abdominal surgery or a back injury, "
@@ -336,9 +337,9 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
         "sits on the heels with the back erect; it makes the body firm and steady, and it is the one asana that may be "
         "practised straight after a meal.",
         {
-            "Kneel on the floor with the knees together, the big toes touching and the heels apart.",
-            "Lower the buttocks slowly onto the inner surfaces of the feet, so that the heels lie at the sides of the "
-            "hips.",
+            "Kneel on the floor with the knees together, the big toes touching and the heels a little apart.",
+            "Lower the buttocks slowly and sit on the heels, the soles turned up and the weight resting evenly on both "
+            "feet.",
             "Place the hands on the knees, palms down, and hold the head, neck and back upright without strain.",
             "Close the eyes, relax the arms and shoulders and breathe slowly and evenly, watching the breath.",
             "Sit for five to ten minutes, or as long as is comfortable; then lean forward, come up onto the knees and "
@@ -349,8 +350,9 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Aids digestion when practised after meals, relieves acidity and wind, strengthens the pelvic muscles, "
             "keeps the back straight and steadies the mind.",
         },
-        "People with a knee or ankle injury, recent knee surgery or piles should avoid it or sit with a cushion "
-        "between the buttocks and the heels. Pregnant women should keep the knees slightly apart.",
+        "People with a knee or ankle injury or piles should sit with a cushion between the buttocks and the heels, or "
+        "avoid the pose; after recent knee surgery, avoid it altogether. Pregnant women should keep the knees slightly "
+        "apart.",
     },
     {
         "Simhasana",
@@ -486,10 +488,9 @@ const std::array<YogaIntroParagraph, 4> Introduction = {{
         "practitioner towards self-knowledge and inner peace. Practised with devotion, it becomes a way of life."},
     {"Label35",
         "Yoga is one of the oldest sciences of India. Seals found in the Indus Valley, more than four thousand years "
-        "old, "
-        "show figures seated in yoga postures, and the Vedas and Upanishads speak of its practice. The sage Patanjali "
-        "gathered its teachings in the Yoga Sutras, setting out the eight limbs of yoga, and later masters added the "
-        "asanas and breathing practices of Hatha Yoga."},
+        "old, show figures seated in what look like yoga postures, and the Vedas and Upanishads speak of its practice. "
+        "The sage Patanjali gathered its teachings in the Yoga Sutras, setting out the eight limbs of yoga, and later "
+        "masters added the asanas and breathing practices of Hatha Yoga."},
     {"Label34",
         "Yoga is above all a practice of meditation. The asanas make the body firm and still so that it can sit at "
         "ease, "
