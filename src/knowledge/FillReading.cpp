@@ -4,11 +4,11 @@
 #include "knowledge/SignProfiles.h"
 #include "reading/frmDisplay.h"
 #include "shell/Application.h"
+#include "shell/Style.h"
 
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -62,7 +62,7 @@ bool writeInto(QObject* control, const ReadingField& field)
     case ReadingField::Kind::Picture:
         if (auto* picture = qobject_cast<QLabel*>(control)) {
             // A picture that is not there leaves the box empty rather than showing the last one.
-            picture->setPixmap(QPixmap(field.value));
+            picture->setPixmap(Style::picture(field.value, picture->devicePixelRatio()));
             return true;
         }
         break;

@@ -1,7 +1,9 @@
 #include "outreach/AppIcon.h"
 
+#include "shell/Style.h"
+
+#include <QFile>
 #include <QLabel>
-#include <QPixmap>
 
 namespace {
 
@@ -11,8 +13,8 @@ const QString IconPath = QStringLiteral(":/assets/astravida.png");
 
 QIcon applicationIcon()
 {
-    const QPixmap picture(IconPath);
-    return picture.isNull() ? QIcon() : QIcon(picture);
+    // Given the file rather than its pixmap, the icon adds the "@2x" one on a scaled screen.
+    return QFile::exists(IconPath) ? QIcon(IconPath) : QIcon();
 }
 
 QLabel* iconPicture(QWidget* parent, const char* name, const QRect& geometry)
@@ -21,8 +23,12 @@ QLabel* iconPicture(QWidget* parent, const char* name, const QRect& geometry)
     picture->setObjectName(QLatin1String(name));
     picture->setGeometry(geometry);
     picture->setAlignment(Qt::AlignCenter);
-    const QPixmap icon(IconPath);
-    if (!icon.isNull())
-        picture->setPixmap(icon.scaled(geometry.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const qreal ratio = picture->devicePixelRatio();
+    QPixmap icon = Style::picture(IconPath, ratio);
+    if (!icon.isNull()) {
+        icon = icon.scaled(geometry.size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        icon.setDevicePixelRatio(ratio);
+        picture->setPixmap(icon);
+    }
     return picture;
 }

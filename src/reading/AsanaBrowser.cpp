@@ -250,7 +250,8 @@ void AsanaBrowser::asanaLabel_Click(AsanaLabel* label)
         m_txtYogaDefination->setFocus(Qt::OtherFocusReason);
     label->parentWidget()->hide();
     // A picture that cannot be fetched leaves the previous one in place.
-    const QPixmap picture(QStringLiteral(":/assets/") + AsanaPictureKey(asana));
+    const QPixmap picture
+        = Style::picture(QStringLiteral(":/assets/") + AsanaPictureKey(asana), m_picYoga->devicePixelRatio());
     if (!picture.isNull())
         m_picYoga->setPixmap(picture);
     m_lblEnglishName->setText(record[EnglishName]);

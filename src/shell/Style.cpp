@@ -162,6 +162,22 @@ bool pressExitKeys(QKeyEvent* event, QWidget* focused, QPushButton* exitButton)
     }
 }
 
+QPixmap picture(const QString& path, qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 1)
+        return QPixmap(path);
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    QPixmap drawn(path.left(dot) + QLatin1String("@2x") + path.mid(dot));
+    if (drawn.isNull())
+        return QPixmap(path);
+    // Resampled once here rather than by the painter at every paint.
+    if (!qFuzzyCompare(devicePixelRatio, 2.0))
+        drawn = drawn.scaled(
+            (QSizeF(drawn.size()) * devicePixelRatio / 2).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    drawn.setDevicePixelRatio(devicePixelRatio);
+    return drawn;
+}
+
 void fixWindowSize(QWidget* window, const QSize& clientSize)
 {
     window->setFixedSize(clientSize);

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRect>
@@ -44,6 +45,9 @@ QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry
 // Exit as both the default and the cancel button: Esc presses it, and so does Enter unless a button has the focus,
 // which Enter then presses. False for any other key. A focused link takes its own Enter and never gets here.
 bool pressExitKeys(QKeyEvent* event, QWidget* focused, QPushButton* exitButton);
+// The picture at a resource path for a screen of that pixel ratio: above 1 it comes from the "@2x" file beside it,
+// brought to the screen's ratio, so it is as sharp as the text around it.
+QPixmap picture(const QString& path, qreal devicePixelRatio);
 // A fixed-size window that cannot be resized, centred on its screen.
 void fixWindowSize(QWidget* window, const QSize& clientSize);
 void centreOnScreen(QWidget* window);

@@ -3,8 +3,10 @@
 #include "knowledge/ElementConstitutions.h"
 #include "knowledge/FillReading.h"
 #include "knowledge/SignProfiles.h"
+#include "knowledge/modSunSignYoga.h"
 #include "outreach/SitePages.h"
 #include "outreach/frmNagScreen2.h"
+#include "reading/AsanaBrowser.h"
 #include "reading/frmDisplay.h"
 #include "shell/Style.h"
 #include "shell/frmMain.h"
@@ -86,6 +88,7 @@ private slots:
     void constitutionFollowsTheShownElement_data();
     void constitutionFollowsTheShownElement();
     void fieldsShowWithoutClipping();
+    void picturesAreDrawnForTheScreen();
     void opensOnFirstTabsWithFocusOnBack();
     void leaveOrStay_data();
     void leaveOrStay();
@@ -269,6 +272,25 @@ void tst_frmDisplay::fieldsShowWithoutClipping()
             QVERIFY2(label->parentWidget()->rect().contains(inParent), qPrintable(where + " leaves its frame"));
         }
     }
+}
+
+// Runs once more with QT_SCALE_FACTOR=2, where the pictures must be the ones drawn at twice the size, not enlarged.
+void tst_frmDisplay::picturesAreDrawnForTheScreen()
+{
+    const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    const auto drawnFor = [scale](const QString& file) {
+        return QPixmap(":/assets/" + (scale == 2 ? file.chopped(4) + "@2x.jpg" : file));
+    };
+    TestApp t;
+    QVERIFY(t.start());
+    frmDisplay* window = readFor(t, 5, 3);
+    QCOMPARE(window->devicePixelRatio(), scale);
+    QCOMPARE(child<QLabel>(window, "picSunSign")->pixmap(), drawnFor("Pisces.jpg"));
+
+    auto* asana = window->signFrame(QStringLiteral("Pisces"))->findChild<AsanaLabel*>();
+    QVERIFY(asana);
+    asana->activate();
+    QCOMPARE(child<QLabel>(window, "picYoga")->pixmap(), drawnFor(AsanaPictureKey(asana->asana())));
 }
 
 void tst_frmDisplay::opensOnFirstTabsWithFocusOnBack()

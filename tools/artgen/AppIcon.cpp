@@ -108,5 +108,8 @@ bool writeAppIcon(const QDir& assets, QStringList& written)
         const QString path = QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(AppId);
         ok = saveImage(drawIcon(size), assets, path, written) && ok;
     }
-    return saveImage(drawIcon(64), assets, QStringLiteral("astravida.png"), written) && ok;
+    for (int scale : PictureScales)
+        ok = saveImage(drawIcon(64 * scale), assets, fileAtScale(QStringLiteral("astravida.png"), scale), written)
+            && ok;
+    return ok;
 }

@@ -310,16 +310,17 @@ QRectF bounds(const Figure& figure)
 constexpr int PictureSize = 250;
 constexpr double Floor = 206;
 
-QImage drawPose(const Pose& pose)
+QImage drawPose(const Pose& pose, int pictureScale)
 {
-    QImage image(PictureSize, PictureSize, QImage::Format_RGB32);
+    QImage image(PictureSize * pictureScale, PictureSize * pictureScale, QImage::Format_RGB32);
     QPainter painter(&image);
+    painter.scale(pictureScale, pictureScale);
     painter.setRenderHint(QPainter::Antialiasing);
 
     QRadialGradient light(QPointF(125, 105), 170);
     light.setColorAt(0, QColor(0xff, 0xfa, 0xee));
     light.setColorAt(1, QColor(0xf0, 0xe0, 0xc2));
-    painter.fillRect(image.rect(), light);
+    painter.fillRect(QRect(0, 0, PictureSize, PictureSize), light);
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xb9, 0x7a, 0x45));
@@ -354,8 +355,11 @@ QImage drawPose(const Pose& pose)
 bool writeAsanaPictures(const QDir& assets, QStringList& written)
 {
     bool ok = true;
-    for (const Pose& pose : poses())
-        ok = saveImage(drawPose(pose), assets, QString::fromLatin1(pose.fileName), written) && ok;
+    for (const Pose& pose : poses()) {
+        const QString fileName = QString::fromLatin1(pose.fileName);
+        for (int scale : PictureScales)
+            ok = saveImage(drawPose(pose, scale), assets, fileAtScale(fileName, scale), written) && ok;
+    }
     return ok;
 }
 

@@ -42,6 +42,14 @@ QPainterPath disc(QPointF centre, double radius)
     return path;
 }
 
+QString fileAtScale(const QString& fileName, int scale)
+{
+    if (scale == 1)
+        return fileName;
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return fileName.left(dot) + QStringLiteral("@%1x").arg(scale) + fileName.mid(dot);
+}
+
 bool saveImage(const QImage& image, const QDir& assets, const QString& relativePath, QStringList& written)
 {
     const QString path = assets.filePath(relativePath);

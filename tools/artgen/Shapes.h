@@ -16,4 +16,9 @@ double direction(QPointF from, QPointF to);
 QPainterPath capsule(QPointF from, double fromRadius, QPointF to, double toRadius);
 QPainterPath disc(QPointF centre, double radius);
 
+// Every picture is drawn at its size and again at twice it, for screens scaled above 100 %.
+inline constexpr int PictureScales[] = {1, 2};
+// "Aries.jpg" at scale 2 is "Aries@2x.jpg", the name Qt gives a picture drawn for twice the pixel density.
+QString fileAtScale(const QString& fileName, int scale);
+
 bool saveImage(const QImage& image, const QDir& assets, const QString& relativePath, QStringList& written);

@@ -235,12 +235,13 @@ const std::array<Sign, 12> Signs = {{
 constexpr int PictureSize = 200;
 const QColor Ground(130, 57, 4); // the reading window's background, so the picture's edge disappears into it
 
-QImage drawSign(const Sign& sign)
+QImage drawSign(const Sign& sign, int scale)
 {
     const Palette colours = palette(sign.element);
-    QImage image(PictureSize, PictureSize, QImage::Format_RGB32);
+    QImage image(PictureSize * scale, PictureSize * scale, QImage::Format_RGB32);
     image.fill(Ground);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
 
     const QPointF centre(100, 86);
@@ -298,7 +299,10 @@ QImage drawSign(const Sign& sign)
 bool writeSignPictures(const QDir& assets, QStringList& written)
 {
     bool ok = true;
-    for (const Sign& sign : Signs)
-        ok = saveImage(drawSign(sign), assets, QString::fromLatin1(sign.name) + QLatin1String(".jpg"), written) && ok;
+    for (const Sign& sign : Signs) {
+        const QString fileName = QString::fromLatin1(sign.name) + QLatin1String(".jpg");
+        for (int scale : PictureScales)
+            ok = saveImage(drawSign(sign, scale), assets, fileAtScale(fileName, scale), written) && ok;
+    }
     return ok;
 }
