@@ -10,15 +10,15 @@
 // Shared by the program's benchmark build and the bare baseline, so both report the same moment the same way.
 namespace BenchReady {
 
-// Peak resident memory of this process in kilobytes, from the kernel's own count.
-inline long peakResidentKb()
+// Resident memory of this process in kilobytes, from the kernel's own count: "VmHWM" its peak, "VmRSS" now.
+inline long residentKb(const QByteArray& field = "VmHWM")
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLong();
     }
     return -1;
 }
@@ -32,7 +32,7 @@ inline void reportWhenIdle(const QByteArray& mode, std::function<void()> work = 
             if (mode == "memory" && work)
                 work();
             if (mode == "memory")
-                std::printf("peak_kb %ld\n", peakResidentKb());
+                std::printf("peak_kb %ld\n", residentKb());
             else
                 std::printf("ready\n");
             std::fflush(stdout);

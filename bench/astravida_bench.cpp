@@ -1,4 +1,5 @@
 // Measures what a user feels (start-up, a reading, the report, printing, memory) against bare Qt, and prints one table.
+#include "BenchReady.h"
 #include "FakePlatform.h"
 #include "reading/frmDisplay.h"
 #include "report/frmSave.h"
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -23,6 +25,10 @@ constexpr int ProcessRuns = 15;
 constexpr int ReadingRuns = 15;
 constexpr int ReportRuns = 15;
 constexpr int PrintRuns = 7;
+// A long session: after the warm-up, this many more rounds must leave resident memory within the allowed growth.
+constexpr int SoakWarmUps = 30;
+constexpr int SoakRounds = 150;
+constexpr long SoakGrowthKb = 600;
 
 double median(QVector<double> values)
 {
@@ -126,6 +132,18 @@ void backToMain(Application& app)
     settle();
 }
 
+// One round of a long session: a reading, its report opened and closed, and back to the main window.
+void readingAndReport(Application& app, const SignDate& date)
+{
+    showReading(app, date);
+    app.displayWindow()->cmdPrint_Click();
+    QCoreApplication::processEvents();
+    if (auto* report = app.displayWindow()->findChild<frmSave*>(QStringLiteral("frmSave")))
+        report->close();
+    settle();
+    backToMain(app);
+}
+
 struct Row
 {
     QString figure;
@@ -142,6 +160,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qtApp(argc, argv);
     Style::installFonts();
+    Style::installControlStyle();
 
     const auto [app, bare] = measureProcesses();
 
@@ -187,6 +206,13 @@ int main(int argc, char* argv[])
     delete report;
     backToMain(application);
 
+    for (int round = 0; round < SoakWarmUps; ++round)
+        readingAndReport(application, Dates[round % std::size(Dates)]);
+    const long soakStartKb = BenchReady::residentKb("VmRSS");
+    for (int round = 0; round < SoakRounds; ++round)
+        readingAndReport(application, Dates[round % std::size(Dates)]);
+    const long soakGrowthKb = BenchReady::residentKb("VmRSS") - soakStartKb;
+
     const double readingMedian = median(readings);
     const double slowestReading = *std::max_element(readings.begin(), readings.end());
     const QVector<Row> rows{
@@ -199,6 +225,9 @@ int main(int argc, char* argv[])
         {"print to PDF", QString::asprintf("%.1f ms", median(prints)), "-", "<= 200 ms", median(prints) <= 200},
         {"peak memory", QString::asprintf("%.0f kB", app.peakKb), QString::asprintf("%.0f kB", bare.peakKb),
          QString::asprintf("<= %.0f kB (1.5x)", 1.5 * bare.peakKb), app.peakKb <= 1.5 * bare.peakKb},
+        {QString::asprintf("memory growth, %d rounds", SoakRounds),
+         QString::asprintf("%ld kB (from %ld kB)", soakGrowthKb, soakStartKb), "-",
+         QString::asprintf("<= %ld kB", SoakGrowthKb), soakGrowthKb <= SoakGrowthKb},
     };
 
     std::printf("%-30s %-34s %-14s %-22s %s\n", "figure", "measured", "baseline", "target", "meets");

@@ -37,6 +37,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(ASTRAVIDA_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/astravida.png")));
     Style::installFonts();
+    Style::installControlStyle();
 
     QtPlatform platform;
     // Settings live under the executable's own name.

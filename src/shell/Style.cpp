@@ -9,9 +9,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSlider>
+#include <QStyleOptionSpinBox>
+#include <QStyleOptionToolButton>
 
 namespace Style {
 
@@ -43,6 +48,60 @@ QHash<MeasureKey, QSize>& measured()
     return sizes;
 }
 
+template <typename Option, typename Draw> void drawCopy(const QStyleOption* option, const Draw& draw)
+{
+    Option copy(*static_cast<const Option*>(option));
+    copy.palette = sharedPalette(option->palette);
+    draw(&copy);
+}
+
+// Only the kinds of control whose drawings the style caches; anything else is drawn as it comes.
+template <typename Draw> void drawWithSharedPalette(const QStyleOption* option, const Draw& draw)
+{
+    if (!option)
+        return draw(option);
+    switch (option->type) {
+    case QStyleOption::SO_Button:
+        return drawCopy<QStyleOptionButton>(option, draw);
+    case QStyleOption::SO_Slider:
+        return drawCopy<QStyleOptionSlider>(option, draw);
+    case QStyleOption::SO_ToolButton:
+        return drawCopy<QStyleOptionToolButton>(option, draw);
+    case QStyleOption::SO_ComboBox:
+        return drawCopy<QStyleOptionComboBox>(option, draw);
+    case QStyleOption::SO_SpinBox:
+        return drawCopy<QStyleOptionSpinBox>(option, draw);
+    default:
+        return draw(option);
+    }
+}
+
+class SharedPaletteStyle : public QProxyStyle
+{
+public:
+    void drawPrimitive(
+        PrimitiveElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const override
+    {
+        drawWithSharedPalette(
+            option, [&](const QStyleOption* shared) { QProxyStyle::drawPrimitive(element, shared, painter, widget); });
+    }
+
+    void drawControl(
+        ControlElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const override
+    {
+        drawWithSharedPalette(
+            option, [&](const QStyleOption* shared) { QProxyStyle::drawControl(element, shared, painter, widget); });
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+        const QWidget* widget) const override
+    {
+        drawWithSharedPalette(option, [&](const QStyleOption* shared) {
+            QProxyStyle::drawComplexControl(control, static_cast<const QStyleOptionComplex*>(shared), painter, widget);
+        });
+    }
+};
+
 } // namespace
 
 QFont verdana(double pointSize, bool bold, bool underline, bool italic)
@@ -59,6 +118,25 @@ void installFonts()
 {
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     QApplication::setFont(verdana(8.25));
+}
+
+void installControlStyle()
+{
+    QApplication::setStyle(new SharedPaletteStyle);
+}
+
+QPalette sharedPalette(const QPalette& palette)
+{
+    // A handful of colour sets in the whole program, so a list is enough.
+    static QList<QPalette> kept;
+    qsizetype index = kept.indexOf(palette);
+    if (index < 0) {
+        index = kept.size();
+        kept.append(palette);
+    }
+    QPalette result = kept.at(index);
+    result.setCurrentColorGroup(palette.currentColorGroup());
+    return result;
 }
 
 void setBackground(QWidget* widget, const QColor& colour)
