@@ -1,3 +1,4 @@
+#include "outreach/AppIcon.h"
 #include "platform/QtPlatform.h"
 #include "shell/Application.h"
 #include "shell/CommandLine.h"
@@ -5,7 +6,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QIcon>
 
 #include <cstdio>
 
@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
     QApplication qtApp(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Astravida"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ASTRAVIDA_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/astravida.png")));
+    QApplication::setWindowIcon(applicationIcon());
     Style::installFonts();
     Style::installControlStyle();
 

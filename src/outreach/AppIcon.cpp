@@ -2,19 +2,33 @@
 
 #include "shell/Style.h"
 
-#include <QFile>
+#include <QGuiApplication>
+#include <QImageReader>
 #include <QLabel>
 
 namespace {
 
 const QString IconPath = QStringLiteral(":/assets/astravida.png");
+const QString IconPath2x = QStringLiteral(":/assets/astravida@2x.png");
+
+// Read as PNG outright: a reader left to guess the format loads every image format plugin to ask each one.
+QPixmap pngPicture(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 } // namespace
 
 QIcon applicationIcon()
 {
-    // Given the file rather than its pixmap, the icon adds the "@2x" one on a scaled screen.
-    return QFile::exists(IconPath) ? QIcon(IconPath) : QIcon();
+    QIcon icon;
+    icon.addPixmap(pngPicture(IconPath));
+    // What QIcon adds by itself when given the file name on a scaled screen.
+    if (qApp->devicePixelRatio() > 1)
+        icon.addPixmap(pngPicture(IconPath2x));
+    return icon;
 }
 
 QLabel* iconPicture(QWidget* parent, const char* name, const QRect& geometry)

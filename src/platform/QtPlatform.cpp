@@ -14,6 +14,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#ifdef Q_OS_UNIX
+#include <QFile>
+
+#include <sys/file.h>
+#else
+#include <QLockFile>
+#endif
+
 namespace {
 
 const QString Title = QStringLiteral("Astravida");
@@ -50,6 +58,36 @@ QFileDialog::Options dialogOptions()
 }
 
 } // namespace
+
+class QtPlatform::InstanceLock
+{
+public:
+    explicit InstanceLock(const QString& path)
+        : m_lock(path)
+    { }
+
+#ifdef Q_OS_UNIX
+    // The kernel holds the lock while the file stays open and drops it when the process ends, however it ends:
+    // nothing is written or flushed to disk at each start, and a crash leaves no lock behind.
+    bool tryLock()
+    {
+        return m_lock.open(QIODevice::ReadWrite) && ::flock(m_lock.handle(), LOCK_EX | LOCK_NB) == 0;
+    }
+
+private:
+    QFile m_lock;
+#else
+    // A crashed instance leaves a stale lock that QLockFile recognises and takes over.
+    bool tryLock()
+    {
+        m_lock.setStaleLockTime(0);
+        return m_lock.tryLock(0);
+    }
+
+private:
+    QLockFile m_lock;
+#endif
+};
 
 QtPlatform::QtPlatform(const QString& instanceLockPath)
     : m_instanceLockPath(instanceLockPath)
@@ -146,7 +184,6 @@ double QtPlatform::random()
 
 bool QtPlatform::anotherInstanceRunning()
 {
-    // A per-user lock file: a crashed instance leaves a stale lock that QLockFile recognises and takes over.
     QString path = m_instanceLockPath;
     if (path.isEmpty()) {
         QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -154,9 +191,8 @@ bool QtPlatform::anotherInstanceRunning()
             folder = QDir::tempPath();
         path = folder + QStringLiteral("/astravida.lock");
     }
-    m_instanceLock = std::make_unique<QLockFile>(path);
-    m_instanceLock->setStaleLockTime(0);
-    return !m_instanceLock->tryLock(0);
+    m_instanceLock = std::make_unique<InstanceLock>(path);
+    return !m_instanceLock->tryLock();
 }
 
 void QtPlatform::endProcess()

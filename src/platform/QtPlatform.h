@@ -2,7 +2,6 @@
 
 #include "platform/Platform.h"
 
-#include <QLockFile>
 #include <QRandomGenerator>
 
 #include <memory>
@@ -32,7 +31,9 @@ public:
     void endProcess() override;
 
 private:
+    class InstanceLock;
+
     QRandomGenerator m_random;
     QString m_instanceLockPath;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<InstanceLock> m_instanceLock;
 };
