@@ -9,7 +9,6 @@
 namespace {
 
 const QString IconPath = QStringLiteral(":/assets/astravida.png");
-const QString IconPath2x = QStringLiteral(":/assets/astravida@2x.png");
 
 // Read as PNG outright: a reader left to guess the format loads every image format plugin to ask each one.
 QPixmap pngPicture(const QString& path)
@@ -27,7 +26,7 @@ QIcon applicationIcon()
     icon.addPixmap(pngPicture(IconPath));
     // What QIcon adds by itself when given the file name on a scaled screen.
     if (qApp->devicePixelRatio() > 1)
-        icon.addPixmap(pngPicture(IconPath2x));
+        icon.addPixmap(pngPicture(Style::twiceSizePath(IconPath)));
     return icon;
 }
 

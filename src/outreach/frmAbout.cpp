@@ -31,7 +31,6 @@ frmAbout::frmAbout(Application& app, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(Style::windowCaption);
-    setWindowIcon(applicationIcon());
     setModal(true);
     Style::fixWindowSize(this, ClientSize);
     Style::setBackground(this, Style::brown);

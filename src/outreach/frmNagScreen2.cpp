@@ -150,7 +150,6 @@ void frmNagScreen2::Form_Load()
     setWindowTitle(Style::windowCaption);
     m_lblCaption->setText(Style::windowCaption);
     m_lblCaption->adjustSize();
-    setWindowIcon(applicationIcon());
 
     Platform& platform = m_app.platform();
     platform.seedRandom(quint32(platform.now().toMSecsSinceEpoch()));

@@ -304,12 +304,17 @@ bool pressExitKeys(QKeyEvent* event, QWidget* focused, QPushButton* exitButton)
     }
 }
 
+QString twiceSizePath(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return path.left(dot) + QLatin1String("@2x") + path.mid(dot);
+}
+
 QPixmap picture(const QString& path, qreal devicePixelRatio)
 {
     if (devicePixelRatio <= 1)
         return QPixmap(path);
-    const int dot = path.lastIndexOf(QLatin1Char('.'));
-    QPixmap drawn(path.left(dot) + QLatin1String("@2x") + path.mid(dot));
+    QPixmap drawn(twiceSizePath(path));
     if (drawn.isNull())
         return QPixmap(path);
     // Resampled once here rather than by the painter at every paint.

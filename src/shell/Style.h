@@ -54,6 +54,8 @@ bool pressExitKeys(QKeyEvent* event, QWidget* focused, QPushButton* exitButton);
 // The picture at a resource path for a screen of that pixel ratio: above 1 it comes from the "@2x" file beside it,
 // brought to the screen's ratio, so it is as sharp as the text around it.
 QPixmap picture(const QString& path, qreal devicePixelRatio);
+// The file beside path that holds the same picture drawn at twice its size: "Aries.jpg" gives "Aries@2x.jpg".
+QString twiceSizePath(const QString& path);
 // A fixed-size window that cannot be resized, centred on its screen.
 void fixWindowSize(QWidget* window, const QSize& clientSize);
 void centreOnScreen(QWidget* window);
