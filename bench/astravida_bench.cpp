@@ -1,11 +1,11 @@
 // Measures what a user feels (start-up, a reading, the report, printing, memory) against bare Qt, and prints one table.
 #include "BenchReady.h"
 #include "FakePlatform.h"
-#include "reading/frmDisplay.h"
-#include "report/frmSave.h"
-#include "shell/Application.h"
-#include "shell/Style.h"
-#include "shell/frmMain.h"
+#include "gui/ReadingWindow.h"
+#include "gui/ReportWindow.h"
+#include "gui/Application.h"
+#include "gui/style/Style.h"
+#include "gui/MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -116,7 +116,7 @@ void settle()
 
 void showReading(Application& app, const SignDate& date)
 {
-    frmMain* main = app.mainWindow();
+    MainWindow* main = app.mainWindow();
     main->txtName()->setText(QStringLiteral("ANNA"));
     main->cboDate()->setCurrentIndex(date.day - 1);
     main->cboMonth()->setCurrentIndex(date.month - 1);
@@ -127,7 +127,7 @@ void showReading(Application& app, const SignDate& date)
 
 void backToMain(Application& app)
 {
-    if (frmDisplay* display = app.displayWindow())
+    if (ReadingWindow* display = app.readingWindow())
         display->cmdBack_Click();
     settle();
 }
@@ -136,9 +136,9 @@ void backToMain(Application& app)
 void readingAndReport(Application& app, const SignDate& date)
 {
     showReading(app, date);
-    app.displayWindow()->cmdPrint_Click();
+    app.readingWindow()->cmdPrint_Click();
     QCoreApplication::processEvents();
-    if (auto* report = app.displayWindow()->findChild<frmSave*>(QStringLiteral("frmSave")))
+    if (auto* report = app.readingWindow()->findChild<ReportWindow*>(QStringLiteral("frmSave")))
         report->close();
     settle();
     backToMain(app);
@@ -182,9 +182,9 @@ int main(int argc, char* argv[])
     showReading(application, Dates[11]);
     QVector<double> reports;
     for (int run = 0; run < ReportRuns; ++run) {
-        frmSave* report = nullptr;
+        ReportWindow* report = nullptr;
         reports << millisecondsOf([&] {
-            report = new frmSave(application, application.displayWindow());
+            report = new ReportWindow(application, application.readingWindow());
             report->show();
             QCoreApplication::processEvents();
         });
@@ -194,7 +194,7 @@ int main(int argc, char* argv[])
     }
 
     QTemporaryDir printFolder;
-    auto* report = new frmSave(application, application.displayWindow());
+    auto* report = new ReportWindow(application, application.readingWindow());
     report->show();
     settle();
     QVector<double> prints;

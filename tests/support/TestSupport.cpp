@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "outreach/UpdateReminder.h"
-#include "platform/Scramble.h"
-#include "shell/frmMain.h"
+#include "core/UpdateReminder.h"
+#include "core/Scramble.h"
+#include "gui/MainWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -39,7 +39,7 @@ bool TestApp::start(const QString& readingFile)
     return app->start(readingFile);
 }
 
-frmMain* TestApp::main() const
+MainWindow* TestApp::main() const
 {
     return app->mainWindow();
 }
@@ -53,7 +53,7 @@ bool triggerAction(const QWidget* window, const QString& name)
     return true;
 }
 
-void fillInput(frmMain* main, const QString& name, int day, int month, int year)
+void fillInput(MainWindow* main, const QString& name, int day, int month, int year)
 {
     main->txtName()->setText(name);
     main->cboDate()->setCurrentIndex(day - 1);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "shell/Application.h"
+#include "gui/Application.h"
 
 #include <QAction>
 #include <QTest>
@@ -20,7 +20,7 @@ struct TestApp
     ~TestApp();
 
     bool start(const QString& readingFile = QString());
-    frmMain* main() const;
+    MainWindow* main() const;
 };
 
 // The named child of a window, failing the test when it is missing.
@@ -36,4 +36,4 @@ template <typename T> T* child(const QObject* parent, const QString& name)
 bool triggerAction(const QWidget* window, const QString& name);
 
 // Puts the given day, month and year positions and name into the main window.
-void fillInput(frmMain* main, const QString& name, int day, int month, int year);
+void fillInput(MainWindow* main, const QString& name, int day, int month, int year);

@@ -1,0 +1,51 @@
+#include "gui/style/AppIcon.h"
+#include "gui/QtPlatform.h"
+#include "gui/Application.h"
+#include "app/CommandLine.h"
+#include "gui/style/Style.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+
+#ifdef ASTRAVIDA_BENCH
+#include "BenchHooks.h"
+#endif
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication::setApplicationName(QStringLiteral("astravida"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.25"));
+
+    // Help, version and a wrong option are answered before the window system starts, so they work over ssh with
+    // no display, and never take the single-instance lock or touch the settings.
+    QString readingFile;
+    {
+        const QCoreApplication terminal(argc, argv);
+        const CommandLine line = parseCommandLine(QCoreApplication::arguments());
+        if (line.outcome != CommandLine::Outcome::Run) {
+            const bool failed = line.outcome == CommandLine::Outcome::Fail;
+            std::fputs(qPrintable(line.text), failed ? stderr : stdout);
+            return failed ? 1 : 0;
+        }
+        readingFile = line.readingFile;
+    }
+
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Astravida"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ASTRAVIDA_APP_ID));
+    QApplication::setWindowIcon(applicationIcon());
+    Style::installFonts();
+    Style::installControlStyle();
+
+    QtPlatform platform;
+    // Settings live under the executable's own name.
+    Application app(platform, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    if (!app.start(readingFile))
+        return 0;
+#ifdef ASTRAVIDA_BENCH
+    benchAfterStart(app);
+#endif
+    return QApplication::exec();
+}

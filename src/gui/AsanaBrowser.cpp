@@ -1,0 +1,275 @@
+#include "gui/AsanaBrowser.h"
+
+#include "core/AsanaCatalogue.h"
+#include "core/AppState.h"
+#include "gui/style/Style.h"
+#include "core/SunSign.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const QColor LightGreen {128, 255, 128};
+const QColor Green {0, 255, 0};
+const QColor White {255, 255, 255};
+
+constexpr int RowGap = 24;
+constexpr int WideRowGap = 32;
+
+struct IntroPlacement
+{
+    const char* labelName;
+    QRect geometry;
+    QColor colour;
+};
+
+const std::array<IntroPlacement, 4> IntroPlacements = {{
+    {"Label33", {16, 16, 737, 41}, Style::cyan},
+    {"Label36", {16, 56, 737, 73}, Style::lightYellow},
+    {"Label35", {16, 176, 185, 209}, LightGreen},
+    {"Label34", {568, 176, 185, 201}, LightGreen},
+}};
+
+struct Heading
+{
+    const char* caption;
+    QPoint position;
+    const char* field; // what the heading names for screen readers
+};
+
+const std::array<Heading, 4> DetailHeadings = {{
+    {"English Name", {24, 20}, "lblEnglishName"},
+    {"Procedure", {24, 128}, "txtProcedure"},
+    {"Benefits", {24, 300}, "txtBenefits"},
+    {"Contradictions", {504, 300}, "txtContradiction"},
+}};
+
+// The space above each row after the first: Aries and Taurus have few rows to spread, and Leo opens wide.
+int gapBeforeRow(const QString& sign, int row)
+{
+    if (sign == QLatin1String("Aries") || sign == QLatin1String("Taurus"))
+        return WideRowGap;
+    if (sign == QLatin1String("Leo") && row == 1)
+        return WideRowGap;
+    return RowGap;
+}
+
+// Clears its labels' underline when the pointer moves over the bare background it watches.
+class UnderlineReset : public QObject
+{
+public:
+    UnderlineReset(QWidget* background, const QVector<AsanaLabel*>& labels)
+        : QObject(background)
+        , m_labels(labels)
+    {
+        background->setMouseTracking(true);
+        background->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::MouseMove)
+            return false;
+        // Moves reach the background only away from the labels, which take their own.
+        for (AsanaLabel* label : m_labels)
+            label->setUnderlined(false);
+        return true;
+    }
+
+private:
+    const QVector<AsanaLabel*> m_labels;
+};
+
+void showFromFirstLine(QPlainTextEdit* box, const QString& text)
+{
+    box->setPlainText(text);
+    box->moveCursor(QTextCursor::Start);
+    box->ensureCursorVisible();
+}
+
+} // namespace
+
+AsanaLabel::AsanaLabel(int asana, const QString& displayName, QWidget* frame)
+    : LinkLabel(frame)
+    , m_asana(asana)
+    , m_plainFont(Style::verdana(9.75, true))
+    , m_underlinedFont(Style::verdana(9.75, true, true))
+{
+    setCaption(displayName);
+    setFont(m_plainFont);
+    Style::setForeground(this, Style::brown);
+    setMouseTracking(true);
+}
+
+void AsanaLabel::mouseMoveEvent(QMouseEvent* event)
+{
+    setUnderlined(true);
+    event->accept();
+}
+
+AsanaBrowser::AsanaBrowser(QWidget* fraSelectYoga, const AppState& state)
+    : QObject(fraSelectYoga)
+    , m_state(state)
+    , m_fraSelectYoga(fraSelectYoga)
+{
+    buildIntroduction();
+    QVector<AsanaLabel*> allLabels;
+    for (int sign = 0; sign < SignCount; ++sign)
+        allLabels += buildSignFrame(sign);
+    new UnderlineReset(m_fraSelectYoga, allLabels);
+    buildDetailPage();
+}
+
+void AsanaBrowser::buildIntroduction()
+{
+    const auto& paragraphs = YogaIntroduction();
+    for (std::size_t i = 0; i < paragraphs.size(); ++i) {
+        const IntroPlacement& place = IntroPlacements[i];
+        QLabel* paragraph = Style::label(m_fraSelectYoga, place.labelName, QString::fromUtf8(paragraphs[i].text),
+            place.geometry, place.colour, Style::verdana(8.25));
+        paragraph->setWordWrap(true);
+        paragraph->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    QLabel* instruction
+        = Style::label(m_fraSelectYoga, "Label37", QStringLiteral("Click on Asana to know its Procedure and Benefits"),
+            QRect(200, 136, 358, 16), Green, Style::verdana(9.75, true, false, true));
+    instruction->setAlignment(Qt::AlignCenter);
+    // The stand-in face is wider than Verdana: widen the line about its centre to the free band between the
+    // paragraphs, rather than measure it, which would load the bold italic face before the tab is ever shown.
+    const int centre = instruction->geometry().center().x();
+    const int halfWidth = centre - 21;
+    instruction->setGeometry(centre - halfWidth, 136, 2 * halfWidth, 16);
+}
+
+QVector<AsanaLabel*> AsanaBrowser::buildSignFrame(int sign)
+{
+    const QString name = signNames().at(sign);
+    QWidget* frame = m_fraSelectYoga->findChild<QWidget*>(QLatin1String("fra") + name);
+    QVector<AsanaLabel*> labels;
+    if (!frame)
+        return labels;
+    m_signFrames[sign] = frame;
+    if (auto* box = qobject_cast<QGroupBox*>(frame))
+        box->setTitle(QStringLiteral("Recommended Yoga Asanas For ") + name);
+    frame->setFont(Style::verdana(9.75, true));
+    Style::setForeground(frame, Qt::black);
+    Style::setBackground(frame, Style::lightYellow);
+
+    for (const AsanaRecommendation& entry : AsanaRecommendations()) {
+        if (name != QLatin1String(entry.sign))
+            continue;
+        auto* label = new AsanaLabel(entry.asana, AsanaDisplayName(entry.asana), frame);
+        label->setObjectName(QLatin1String(entry.labelName));
+        label->resize(Style::captionSize(label));
+        connect(label, &LinkLabel::clicked, this, [this, label] { asanaLabel_Click(label); });
+        labels.append(label);
+    }
+    if (labels.isEmpty())
+        return labels;
+    new UnderlineReset(frame, labels);
+
+    // One column on the frame's vertical axis, the block centred in the space below the caption.
+    QVector<int> tops {0};
+    for (int row = 1; row < labels.size(); ++row)
+        tops.append(tops.last() + gapBeforeRow(name, row));
+    const QRect area = frame->contentsRect();
+    const int blockHeight = tops.last() + labels.last()->height();
+    const int blockTop = area.top() + (area.height() - blockHeight) / 2;
+    for (int row = 0; row < labels.size(); ++row) {
+        AsanaLabel* label = labels[row];
+        label->move(area.center().x() + 1 - label->width() / 2, blockTop + tops[row]);
+    }
+    return labels;
+}
+
+void AsanaBrowser::buildDetailPage()
+{
+    m_fraYogaProcedure = new QFrame(m_fraSelectYoga);
+    m_fraYogaProcedure->setObjectName(QStringLiteral("fraYogaProcedure"));
+    m_fraYogaProcedure->setGeometry(0, 0, 769, 433);
+    Style::setBackground(m_fraYogaProcedure, Style::brown);
+    m_fraYogaProcedure->hide();
+
+    QVector<QLabel*> headings;
+    for (const Heading& heading : DetailHeadings) {
+        QLabel* label = Style::label(m_fraYogaProcedure, "", QString::fromLatin1(heading.caption), QRect(), White,
+            Style::verdana(8.25, true, true));
+        label->move(heading.position);
+        label->resize(Style::captionSize(label));
+        headings.append(label);
+    }
+    m_lblEnglishName = Style::label(m_fraYogaProcedure, "lblEnglishName", QString(), QRect(152, 20, 345, 16),
+        Style::yellow, Style::verdana(8.25, true));
+    m_txtYogaDefination = Style::textBox(m_fraYogaProcedure, "txtYogaDefination", QRect(24, 40, 473, 81));
+    m_txtProcedure = Style::textBox(m_fraYogaProcedure, "txtProcedure", QRect(24, 148, 473, 145));
+    m_txtBenefits = Style::textBox(m_fraYogaProcedure, "txtBenefits", QRect(24, 320, 473, 73));
+    m_txtContradiction = Style::textBox(m_fraYogaProcedure, "txtContradiction", QRect(504, 320, 254, 73));
+    for (std::size_t i = 0; i < DetailHeadings.size(); ++i)
+        headings[int(i)]->setBuddy(m_fraYogaProcedure->findChild<QWidget*>(QLatin1String(DetailHeadings[i].field)));
+    // The definition stands under no heading of its own.
+    m_txtYogaDefination->setAccessibleName(QStringLiteral("Definition"));
+
+    m_picYoga = new QLabel(m_fraYogaProcedure);
+    m_picYoga->setObjectName(QStringLiteral("picYoga"));
+    m_picYoga->setGeometry(504, 40, 252, 252);
+    m_picYoga->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_picYoga->setAlignment(Qt::AlignCenter);
+
+    // Created after the picture so that the name plate lies over its top edge.
+    m_lblAsanaName = Style::label(m_fraYogaProcedure, "lblAsanaName", QString(), QRect(580, 16, 108, 20), Style::brown,
+        Style::verdana(9.75, true));
+    m_lblAsanaName->setAlignment(Qt::AlignCenter);
+    Style::setBackground(m_lblAsanaName, Style::lightYellow);
+    // The stand-in face is wider than Verdana: widen the plate about its centre to fit the longest name.
+    int widest = m_lblAsanaName->width();
+    for (int asana = 1; asana <= AsanaCount; ++asana)
+        widest = qMax(widest, Style::textWidth(m_lblAsanaName->font(), AsanaDisplayName(asana)) + 8);
+    m_lblAsanaName->setGeometry(
+        QRect(0, 16, widest, 20).translated(m_lblAsanaName->geometry().center().x() - widest / 2, 0));
+
+    m_cmdYogaBack = Style::button(m_fraYogaProcedure, "cmdYogaBack", QStringLiteral("&Back"), QRect(24, 397, 734, 31));
+    connect(m_cmdYogaBack, &QPushButton::clicked, this, &AsanaBrowser::cmdYogaBack_Click);
+}
+
+void AsanaBrowser::asanaLabel_Click(AsanaLabel* label)
+{
+    const int asana = label->asana();
+    const AsanaRecord& record = m_state.asanaCatalogue[asana - 1];
+    m_openedFrom = label;
+    // Opened from the keyboard, the keyboard follows onto the page rather than wherever hiding the list leaves it.
+    const bool keyboardOnList = label->hasFocus();
+    m_fraYogaProcedure->show();
+    m_fraYogaProcedure->raise();
+    if (keyboardOnList)
+        m_txtYogaDefination->setFocus(Qt::OtherFocusReason);
+    label->parentWidget()->hide();
+    // A picture that cannot be fetched leaves the previous one in place.
+    const QPixmap picture
+        = Style::picture(QStringLiteral(":/assets/") + AsanaPictureKey(asana), m_picYoga->devicePixelRatio());
+    if (!picture.isNull())
+        m_picYoga->setPixmap(picture);
+    m_lblEnglishName->setText(record[EnglishName]);
+    showFromFirstLine(m_txtYogaDefination, record[Definition]);
+    showFromFirstLine(m_txtProcedure, record[Procedure]);
+    showFromFirstLine(m_txtBenefits, record[Benefits]);
+    showFromFirstLine(m_txtContradiction, record[ContraIndication]);
+    m_lblAsanaName->setText(AsanaDisplayName(asana));
+}
+
+void AsanaBrowser::cmdYogaBack_Click()
+{
+    const bool keyboardOnPage = m_fraYogaProcedure->isAncestorOf(QApplication::focusWidget());
+    const int sign = signNames().indexOf(m_state.currentSign);
+    if (sign >= 0 && m_signFrames[sign])
+        m_signFrames[sign]->show();
+    // The keyboard goes back to the asana it came from, not on to the next control after the page.
+    if (keyboardOnPage && m_openedFrom && m_openedFrom->isVisible())
+        m_openedFrom->setFocus(Qt::OtherFocusReason);
+    m_fraYogaProcedure->hide();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/Referral.h"
+
+#include <QWidget>
+
+class Application;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The closing screen: a last word for the maker's site and a tell-a-friend form. Closing it ends the program.
+class ClosingScreen : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ClosingScreen(Application& app);
+
+    // The hidden message box's text with its lines ended by CR LF, as the form sends it.
+    QString messageText() const;
+    void setMessageText(const QString& text);
+
+    void cmdSubmit_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildReferralFrame();
+    void buildDownloadFrame();
+    void Form_Load();
+    QString boxText(QWidget* box) const;
+    void setBoxText(QWidget* box, const QString& text);
+    QString placeholderOf(QWidget* box) const;
+    ReferralRecord referralRecord() const;
+    void Check1_Click(bool checked);
+
+    Application& m_app;
+    QLabel* m_lblCaption = nullptr;
+    QLabel* m_supportMessage = nullptr;
+    QCheckBox* m_visitSite = nullptr;
+    QPushButton* m_cmdClose = nullptr;
+    QLineEdit* m_txtName = nullptr;
+    QLineEdit* m_txtEmail = nullptr;
+    QLineEdit* m_txtFriendName = nullptr;
+    QLineEdit* m_txtFriendEmail = nullptr;
+    QPlainTextEdit* m_txtMessage = nullptr;
+    QPushButton* m_cmdSubmit = nullptr;
+};

@@ -1,0 +1,343 @@
+#include "gui/MainWindow.h"
+
+#include "gui/FillReading.h"
+#include "core/AsanaCatalogue.h"
+#include "core/Promotions.h"
+#include "core/UpdateReminder.h"
+#include "core/Platform.h"
+#include "core/TrimSpaces.h"
+#include "gui/ReadingWindow.h"
+#include "core/ReadingFile.h"
+#include "gui/ReadingFileStore.h"
+#include "gui/Application.h"
+#include "core/InputChecks.h"
+#include "gui/Menus.h"
+#include "gui/style/Style.h"
+#include "core/SunSign.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+
+#include <cmath>
+
+namespace {
+
+const QColor LightPink {255, 182, 193};
+const QColor CautionGreen {0, 255, 0};
+const QSize ClientSize {640, 410};
+
+const QString WelcomeText = QStringLiteral(
+    "Welcome to Astravida! Yoga helps people keep fit and attain mental peace. Enter your date of birth to get a "
+    "detailed report on the health ailments that may afflict you, as your sun sign suggests, and on how yoga can "
+    "help you keep them at bay.");
+const QString BannerText = QStringLiteral(
+    "Talk yoga, stars and wellbeing with friends on the free Lorewell discussion board at lorewell.com");
+
+QComboBox* dateList(QWidget* parent, const char* name, const QStringList& items, const QRect& geometry)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(false);
+    list->addItems(items);
+    list->setGeometry(geometry);
+    list->setMaxVisibleItems(12);
+    QPalette palette = list->palette();
+    for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})
+        palette.setColor(role, Style::brown);
+    for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+        palette.setColor(role, Qt::white);
+    list->setPalette(palette);
+    return list;
+}
+
+QStringList numbers(int first, int last)
+{
+    QStringList result;
+    for (int n = first; n <= last; ++n)
+        result.append(QString::number(n));
+    return result;
+}
+
+const QStringList MonthNames {"January", "February", "March", "April", "May", "June", "July", "August", "September",
+    "October", "November", "December"};
+
+} // namespace
+
+MainWindow::MainWindow(Application& app)
+    : m_app(app)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(Style::windowCaption);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("mainPanel"));
+    setCentralWidget(central);
+    buildPanel(central);
+    buildMenus();
+    Style::fixWindowSize(this, ClientSize + QSize(0, menuBar()->sizeHint().height()));
+
+    Form_Load();
+    m_txtName->setFocus();
+}
+
+void MainWindow::buildPanel(QWidget* central)
+{
+    Style::setBackground(central, Style::brown);
+
+    // Built in the tab order, so screen readers meet the controls as the keyboard does; the links, banner too, last.
+    auto* welcome
+        = Style::label(central, "Label3", WelcomeText, {16, 50, 608, 58}, Style::yellow, Style::verdana(8.25));
+    welcome->setWordWrap(true);
+    welcome->setAlignment(Qt::AlignCenter);
+    auto* instruction = Style::label(central, "Label4",
+        QStringLiteral("Just input your name and date of birth and get a Reading Now!"), {16, 112, 608, 20}, LightPink,
+        Style::verdana(9.75, true));
+    instruction->setAlignment(Qt::AlignCenter);
+
+    const QFont headingFont = Style::verdana(8.25, true);
+    QLabel* nameHeading
+        = Style::label(central, "Label1", QStringLiteral("Name"), {256, 154, 100, 20}, Qt::white, headingFont);
+    m_txtName = new QLineEdit(central);
+    m_txtName->setObjectName(QStringLiteral("txtName"));
+    m_txtName->setGeometry(372, 152, 244, 24);
+    m_txtName->setFont(Style::verdana(9.75, true));
+    // Typing is the only way into the box: pasting and dropping would slip past the key filter.
+    m_txtName->setContextMenuPolicy(Qt::NoContextMenu);
+    m_txtName->setAcceptDrops(false);
+    m_txtName->installEventFilter(this);
+    QPalette namePalette = m_txtName->palette();
+    namePalette.setColor(QPalette::Base, Style::brown);
+    namePalette.setColor(QPalette::Text, Qt::white);
+    m_txtName->setPalette(namePalette);
+    nameHeading->setBuddy(m_txtName);
+
+    Style::label(central, "Label2", QStringLiteral("Date Of Birth"), {256, 214, 110, 20}, Qt::white, headingFont);
+    const struct
+    {
+        const char* heading;
+        const char* caption;
+        QRect headingAt;
+        QComboBox*& list;
+        const char* name;
+        QRect listAt;
+    } dateLists[] = {
+        {"Label5", "Date", {372, 192, 56, 16}, m_cboDate, "cboDate", {372, 210, 56, 24}},
+        {"Label7", "Month", {436, 192, 104, 16}, m_cboMonth, "cboMonth", {436, 210, 104, 24}},
+        {"Label6", "Year", {548, 192, 68, 16}, m_cboYear, "cboYear", {548, 210, 68, 24}},
+    };
+    for (const auto& date : dateLists) {
+        QLabel* heading = Style::label(
+            central, date.heading, QLatin1String(date.caption), date.headingAt, Qt::white, Style::verdana(8.25));
+        date.list = dateList(central, date.name, {}, date.listAt);
+        heading->setBuddy(date.list);
+    }
+
+    auto* caution = Style::label(central, "Label8",
+        QStringLiteral("Please Note: If you are suffering from health ailments, kindly consult "
+                       "your doctor before doing the yoga exercises."),
+        {16, 262, 608, 36}, CautionGreen, Style::verdana(8.25, true));
+    caution->setWordWrap(true);
+    caution->setAlignment(Qt::AlignCenter);
+
+    m_cmdNext
+        = Style::button(central, "cmdNext", QStringLiteral("Get Suitable &Yogas For My Zodiac"), {8, 308, 624, 36});
+    m_cmdNext->setFont(Style::verdana(9.75, true));
+    connect(m_cmdNext, &QPushButton::clicked, this, &MainWindow::cmdNext_Click);
+
+    m_cmdOpen = new WrappingButton(QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"), central);
+    Style::styleButton(m_cmdOpen, "cmdOpen", {24, 148, 200, 104});
+    m_cmdOpen->setFont(Style::verdana(9.75, true));
+    connect(m_cmdOpen, &QPushButton::clicked, this, &MainWindow::cmdOpen_Click);
+
+    auto* bottom = new QWidget(central);
+    bottom->setObjectName(QStringLiteral("bottomStrip"));
+    bottom->setGeometry(0, 352, ClientSize.width(), 58);
+    Style::setBackground(bottom, Qt::white);
+    m_cmdExit = Style::button(bottom, "cmdExit", QStringLiteral("&Exit"), {548, 14, 84, 30});
+    connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
+
+    const QRect promotion {8, 6, 520, 46};
+    const QFont linkFont = Style::verdana(8.25, true, true);
+    m_lblFullBrand = linkLabel(bottom, "lblFullBrand", FullBrandCaption, promotion, Style::linkBlue, linkFont);
+    m_lblCobrand = linkLabel(bottom, "lblCobrand", CoBrandCaption, promotion, Style::linkBlue, linkFont);
+    for (LinkLabel* promo : {m_lblFullBrand, m_lblCobrand}) {
+        promo->setWordWrap(true);
+        Style::setBackground(promo, Qt::white);
+    }
+    connect(m_lblFullBrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("fully-branded")); });
+    connect(m_lblCobrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
+    bringLinkToFront(m_lblCobrand, m_lblFullBrand);
+
+    auto* top = new QWidget(central);
+    top->setObjectName(QStringLiteral("topStrip"));
+    top->setGeometry(0, 0, ClientSize.width(), 41);
+    Style::setBackground(top, Qt::white);
+    auto* banner = linkLabel(top, "Label61", BannerText, top->rect(), Style::brown, Style::verdana(8.25, true, true));
+    banner->setAlignment(Qt::AlignCenter);
+    connect(banner, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
+
+    // The links follow the window's own controls.
+    const QWidgetList tabOrder {m_txtName, m_cboDate, m_cboMonth, m_cboYear, m_cmdNext, m_cmdOpen, m_cmdExit,
+        m_lblFullBrand, m_lblCobrand, banner};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void MainWindow::buildMenus()
+{
+    addMenu(menuBar(), this, "mnuFile", "&File",
+        {
+            {"mnuOpenPreviouslySavedSunSignYoga", "Open Previously Saved Zodiac Yoga Reading",
+                [this] { cmdOpen_Click(); }},
+            {"mnuGetSuitableYogas", "Get Suitable &Yogas For My Zodiac", [this] { cmdNext_Click(); }},
+            {"mnuExit", "E&xit", [this] { close(); }},
+        });
+    addSiteMenus(menuBar(), this, m_app, "Check for Software &Update");
+}
+
+void MainWindow::Form_Load()
+{
+    RemindAboutUpdate(m_app.platform(), m_app.applicationName());
+    m_cboDate->addItems(numbers(1, 31));
+    m_cboMonth->addItems(MonthNames);
+    m_cboYear->addItems(numbers(1900, 2050));
+    for (QComboBox* list : {m_cboDate, m_cboMonth, m_cboYear})
+        list->setCurrentIndex(0);
+}
+
+void MainWindow::pickPromotion(double draw)
+{
+    // Rounds halves to even, so 1, 3, 5 and 7 together are exactly as likely as 2, 4 and 6.
+    const int pick = int(std::nearbyint(6 * draw + 1));
+    if (pick % 2 == 1)
+        bringLinkToFront(m_lblCobrand, m_lblFullBrand);
+    else
+        bringLinkToFront(m_lblFullBrand, m_lblCobrand);
+}
+
+bool MainWindow::ValidateInput()
+{
+    const InputFields fields {
+        m_txtName->text(), m_cboYear->currentText(), m_cboMonth->currentIndex(), m_cboDate->currentIndex()};
+    const std::optional<QString> problem = inputProblem(fields);
+    if (!problem)
+        return true;
+    m_app.platform().showMessage(*problem, MessageIcon::Information);
+    if (*problem == NameMissingMessage)
+        m_txtName->setFocus();
+    return false;
+}
+
+void MainWindow::cmdNext_Click()
+{
+    if (!ValidateInput())
+        return;
+
+    AppState& state = m_app.state();
+    state.readingInput.Name = trimSpaces(m_txtName->text());
+    state.readingInput.Year = qint16(m_cboYear->currentText().trimmed().toInt());
+    state.readingInput.Month = m_cboMonth->currentText().trimmed();
+    state.readingInput.Day = qint16(m_cboDate->currentText().trimmed().toInt());
+    DetermineSunSign(state.currentSign, m_cboMonth->currentIndex(), m_cboDate->currentIndex());
+    FillSignProfile(m_app);
+    FillConstitution(m_app);
+    BuildAsanaCatalogue(state.asanaCatalogue);
+    hide();
+    m_app.hideClosingScreen();
+    if (ReadingWindow* display = m_app.readingWindow())
+        display->showReading();
+}
+
+void MainWindow::cmdOpen_Click()
+{
+    openReadingFile(m_app.platform().getOpenFileName(readingFileOpenRequest()));
+}
+
+void MainWindow::openReadingFile(const QString& path)
+{
+    Platform& platform = m_app.platform();
+    if (!passesReadingFileEnding(path)) {
+        platform.showMessage(ReadingFileRefusal, MessageIcon::Critical);
+        return;
+    }
+    if (path.isEmpty())
+        return;
+
+    const std::optional<ReadingFileHead> head = readReadingFileHead(path);
+    const QStringList values = head ? decodeReadingFile(head->bytes, head->wholeFile) : QStringList();
+    // A date the lists do not offer would leave the last one standing and give a reading of someone else's birthday,
+    // so such a file is refused whole; a missing line reads as empty, which no list offers.
+    const int day = m_cboDate->findText(values.value(1));
+    const int month = m_cboMonth->findText(values.value(2));
+    const int year = m_cboYear->findText(values.value(3));
+    if (day < 0 || month < 0 || year < 0) {
+        platform.showMessage(ReadingFileRefusal, MessageIcon::Critical);
+        return;
+    }
+    // The name is the reading action's to judge, as if it had been typed.
+    m_txtName->setText(values.value(0));
+    m_cboDate->setCurrentIndex(day);
+    m_cboMonth->setCurrentIndex(month);
+    m_cboYear->setCurrentIndex(year);
+    cmdNext_Click();
+    m_app.hideClosingScreen();
+}
+
+bool MainWindow::txtName_KeyPress(QKeyEvent* event)
+{
+    // Shortcuts such as Ctrl+V arrive as control characters, or as no text at all on some platforms.
+    QString text = event->text();
+    if (event->matches(QKeySequence::Paste)
+        || (text.isEmpty() && (event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A
+            && event->key() <= Qt::Key_Z))
+        text = QChar(char16_t(event->key() - Qt::Key_A + 1));
+    // Navigation keys, and the keys the window itself answers, are not characters typed into the name.
+    const bool windowKey
+        = event->key() == Qt::Key_Escape || event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (text.isEmpty() || windowKey)
+        return true;
+
+    bool handled = false;
+    for (const QChar typed : text) {
+        const NameKey key = filterNameKey(typed);
+        if (key.verdict == NameKeyVerdict::Refuse) {
+            m_app.platform().showMessage(RefusedNameKeyMessage, MessageIcon::Information);
+            handled = true;
+        } else if (key.verdict == NameKeyVerdict::Insert) {
+            m_txtName->insert(key.character);
+            handled = true;
+        }
+    }
+    return !handled;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_txtName) {
+        if (event->type() == QEvent::KeyPress)
+            return !txtName_KeyPress(static_cast<QKeyEvent*>(event));
+        // The selection paste of X11 would put unfiltered text into the name.
+        if ((event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonPress)
+            && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!Style::pressExitKeys(event, focusWidget(), m_cmdExit))
+        QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    m_app.showClosingScreen();
+    event->accept();
+}

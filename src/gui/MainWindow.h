@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QMainWindow>
+
+class Application;
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class LinkLabel;
+
+// The main input window: a name and a date of birth in, a reading out.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(Application& app);
+
+    // The reading action; also run after a saved reading has been put into the inputs.
+    void cmdNext_Click();
+    // Opens a saved reading as the Open command does with the path its dialog chose.
+    void openReadingFile(const QString& path);
+    // Brings one of the two promotion labels to the front from a uniform draw in [0, 1).
+    void pickPromotion(double draw);
+
+    QLineEdit* txtName() const { return m_txtName; }
+    QComboBox* cboDate() const { return m_cboDate; }
+    QComboBox* cboMonth() const { return m_cboMonth; }
+    QComboBox* cboYear() const { return m_cboYear; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildPanel(QWidget* central);
+    void buildMenus();
+    void Form_Load();
+    bool ValidateInput();
+    // False when the key was refused or replaced and must not reach the box.
+    bool txtName_KeyPress(QKeyEvent* event);
+    void cmdOpen_Click();
+
+    Application& m_app;
+    QLineEdit* m_txtName = nullptr;
+    QComboBox* m_cboDate = nullptr;
+    QComboBox* m_cboMonth = nullptr;
+    QComboBox* m_cboYear = nullptr;
+    QPushButton* m_cmdNext = nullptr;
+    QPushButton* m_cmdOpen = nullptr;
+    QPushButton* m_cmdExit = nullptr;
+    LinkLabel* m_lblFullBrand = nullptr;
+    LinkLabel* m_lblCobrand = nullptr;
+};

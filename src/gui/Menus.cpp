@@ -1,0 +1,44 @@
+#include "gui/Menus.h"
+
+#include "gui/Application.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+QMenu* addMenu(QMenuBar* bar, QWidget* window, const char* name, const char* text, const std::vector<MenuItem>& items)
+{
+    QMenu* menu = bar->addMenu(QString::fromUtf8(text));
+    menu->setObjectName(QLatin1String(name));
+    for (const MenuItem& item : items) {
+        QAction* action = item.action ? menu->addAction(QString::fromUtf8(item.text)) : menu->addSeparator();
+        action->setObjectName(QLatin1String(item.name));
+        if (item.action)
+            QObject::connect(action, &QAction::triggered, window, item.action);
+    }
+    return menu;
+}
+
+void addSiteMenus(QMenuBar* bar, QWidget* window, Application& app, const char* updateCaption)
+{
+    const auto page = [&app](const char* key) { return [&app, key] { app.openSitePage(QLatin1String(key)); }; };
+    addMenu(bar, window, "mnuHelp", "&Help",
+        {
+            {"mnuOnline", "&Online Help", page("help-web-page")},
+            {"mnuVisit", "&Visit Us Online", page("home-page")},
+            {"mnuHelp1", "-", nullptr},
+            {"mnuUpdate", updateCaption, page("download-web-page")},
+            {"mnuHelp2", "-", nullptr},
+            {"mnuAbout", "&About Software", [&app, window] { app.showAbout(window); }},
+        });
+
+    QAction* donate = bar->addAction(QStringLiteral("&Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    QObject::connect(donate, &QAction::triggered, window, page("donate"));
+
+    // Shown but unavailable, as it has always been.
+    QAction* makeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    makeMoney->setObjectName(QStringLiteral("mkmoney"));
+    makeMoney->setEnabled(false);
+    QObject::connect(makeMoney, &QAction::triggered, window, page("fully-branded"));
+}

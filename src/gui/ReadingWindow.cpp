@@ -1,0 +1,456 @@
+#include "gui/ReadingWindow.h"
+
+#include "core/Promotions.h"
+#include "gui/AsanaBrowser.h"
+#include "gui/ReportWindow.h"
+#include "gui/Application.h"
+#include "gui/Menus.h"
+#include "gui/style/Style.h"
+#include "core/SunSign.h"
+#include "gui/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+#include <functional>
+#include <iterator>
+#include <vector>
+
+namespace {
+
+const QSize ClientSize {770, 545};
+const QSize PageSize {769, 433};
+const QSize InnerPageSize {769, 409};
+const QColor Beige {244, 234, 210};
+
+const QString BannerText = QStringLiteral(
+    "Share your reading and ask about yoga and the stars on the free Lorewell discussion board at lorewell.com");
+
+// How a label or box of the reading looks.
+enum class Look {
+    Value, // yellow, bold
+    SignName, // cyan, larger, bold
+    Item, // yellow, regular, centred, wrapped
+    Paragraph, // beige, regular, centred, wrapped
+    TextBox // read-only, yellow on brown, vertical scroll bar
+};
+
+// A heading with the field beside or below it; either may be absent. The heading names its field for screen readers.
+struct Row
+{
+    const char* heading;
+    QPoint headingAt;
+    const char* field;
+    QRect fieldAt;
+    Look look;
+    const char* headingLink = nullptr; // the heading is also a link of this name
+};
+
+const Row CharacteristicsRows[] = {
+    {"Your Sun Sign", {24, 24}, "lblSunSign", {208, 22, 330, 22}, Look::SignName},
+    {"Element", {24, 53}, "lblSunSignElement", {208, 53, 330, 17}, Look::Value},
+    {"Lucky Number", {24, 82}, "lblSunSignNumber", {208, 82, 330, 17}, Look::Value},
+    {"Lucky Color", {24, 110}, "lblSunSignColor", {208, 110, 330, 17}, Look::Value, "Label19"},
+    {"Lucky Day", {24, 139}, "lblSunSignDay", {208, 139, 330, 17}, Look::Value},
+    {"Compatibility", {24, 168}, "lblSunSignCompatibility", {208, 168, 330, 17}, Look::Value},
+    {"Birthstone", {24, 197}, "lblSunSignBirthStone", {208, 197, 330, 17}, Look::Value},
+    {"Quality", {24, 226}, "lblSunSignQuality", {208, 226, 330, 17}, Look::Value},
+    {nullptr, {}, "lblSunSignFamousPersonBorn", {208, 264, 388, 29}, Look::Value},
+    {"Positive Traits", {24, 304}, "txtSunSignPositiveTraits", {24, 320, 360, 97}, Look::TextBox},
+    {"Negative Traits", {400, 304}, "txtSunSignNegativeTraits", {400, 320, 360, 97}, Look::TextBox},
+};
+
+const Row DietRows[] = {
+    {"Health Problems", {47, 48}, "txtHealthProblems", {8, 64, 185, 81}, Look::TextBox},
+    {"Required Diet", {248, 48}, "txtRequiredDiet", {197, 64, 185, 81}, Look::TextBox},
+    {"Diet to Avoid", {442, 48}, "txtDiettoAvoid", {387, 64, 185, 81}, Look::TextBox},
+    {"Diet Advice", {639, 48}, "txtDietAdvice", {576, 64, 185, 81}, Look::TextBox},
+    {"Constitution Type", {296, 148}, "lblConstitutionType", {416, 148, 120, 17}, Look::Value},
+    {nullptr, {}, "lblConstitutionTypeDesc", {16, 164, 734, 41}, Look::Paragraph},
+};
+
+// The Excess and Low boxes share this layout; the field names differ.
+struct ConstitutionBox
+{
+    const char* name;
+    const char* caption;
+    QRect geometry;
+    QPoint captionAt;
+    const char* element;
+    QPoint elementAt;
+    const char* effects;
+    const char* toTake;
+    const char* toAvoid;
+    const char* remedy;
+};
+
+const ConstitutionBox ConstitutionBoxes[] = {
+    {"fraExcess", "Excess", {4, 208, 377, 193}, {40, 8}, "lblConstitutionTypeExcess", {88, 8},
+        "txtConstitutionTypeExcessDesc", "lblExcessItemToBeTaken", "lblExcessItemToAvoid", "lblExcessRemedy"},
+    {"fraLow", "Low", {387, 208, 377, 193}, {48, 8}, "lblConstitutionTypeLow", {80, 8}, "txtConstitutionTypeLowDesc",
+        "lblLowItemToBeTaken", "lblLowItemToAvoid", "lblLowRemedy"},
+};
+
+struct RatingCell
+{
+    const char* field;
+    QPoint at;
+};
+
+const RatingCell FitnessRatings[] = {
+    {"lblAthletic", {64, 16}},
+    {"lblMotivated", {232, 16}},
+    {"lblEndurance", {432, 16}},
+    {"lblFlexibility", {64, 72}},
+    {"lblRoutine", {232, 72}},
+    {"lblTeamWork", {432, 72}},
+    {"lblFocus", {64, 120}},
+    {"lblvariety", {232, 120}},
+};
+
+// A tab page holding one brown frame of the given size; the fields inside are placed at fixed points.
+QWidget* addPage(QTabWidget* tabs, const char* caption, const char* frameName, const QSize& frameSize)
+{
+    auto* page = new QWidget;
+    Style::setBackground(page, Style::brown);
+    tabs->addTab(page, QLatin1String(caption));
+    auto* frame = new QFrame(page);
+    frame->setObjectName(QLatin1String(frameName));
+    frame->setGeometry(QRect({0, 0}, frameSize));
+    Style::setBackground(frame, Style::brown);
+    return frame;
+}
+
+// A frame with the etched border of a box drawn around a group of fields.
+QWidget* box(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Style::setBackground(frame, Style::brown);
+    return frame;
+}
+
+QLabel* heading(QWidget* parent, const QString& caption, const QPoint& at, const char* linkName = nullptr)
+{
+    const QFont font = Style::verdana(8.25, true, true);
+    QLabel* label = linkName ? linkLabel(parent, linkName, caption, {}, Qt::white, font)
+                             : Style::label(parent, "", caption, {}, Qt::white, font);
+    label->setTextFormat(Qt::PlainText);
+    label->move(at);
+    label->resize(Style::captionSize(label));
+    return label;
+}
+
+QWidget* field(QWidget* parent, const char* name, const QRect& geometry, Look look)
+{
+    if (look == Look::TextBox)
+        return Style::textBox(parent, name, geometry);
+    struct Appearance
+    {
+        QColor colour;
+        QFont font;
+        Qt::Alignment alignment;
+        bool wrap;
+    };
+    const Appearance appearance = [look]() -> Appearance {
+        switch (look) {
+        case Look::SignName:
+            return {Style::cyan, Style::verdana(11.25, true), Qt::AlignLeft | Qt::AlignVCenter, false};
+        case Look::Item:
+            return {Style::yellow, Style::verdana(8.25), Qt::AlignHCenter | Qt::AlignTop, true};
+        case Look::Paragraph:
+            return {Beige, Style::verdana(8.25), Qt::AlignHCenter | Qt::AlignTop, true};
+        default:
+            return {Style::yellow, Style::verdana(8.25, true), Qt::AlignLeft | Qt::AlignTop, true};
+        }
+    }();
+    QLabel* label = Style::label(parent, name, QString(), geometry, appearance.colour, appearance.font);
+    // Readings are shown as written, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(appearance.alignment);
+    label->setWordWrap(appearance.wrap);
+    return label;
+}
+
+void addRows(QWidget* parent, const Row* first, const Row* last)
+{
+    for (const Row* row = first; row != last; ++row) {
+        QLabel* caption
+            = row->heading ? heading(parent, QLatin1String(row->heading), row->headingAt, row->headingLink) : nullptr;
+        QWidget* value = field(parent, row->field, row->fieldAt, row->look);
+        if (caption)
+            caption->setBuddy(value);
+    }
+}
+
+// A field centred under its heading, wide enough for the longest value it shows.
+void centreUnder(QWidget* parent, const QLabel* over, const char* name, int top, int width, Look look)
+{
+    const int centre = over->geometry().center().x();
+    static_cast<QLabel*>(field(parent, name, {centre - width / 2, top, width, 22}, look))
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+}
+
+} // namespace
+
+ReadingWindow::ReadingWindow(Application& app)
+    : m_app(app)
+{
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(Style::windowCaption);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("displayPanel"));
+    Style::setBackground(central, Style::brown);
+    setCentralWidget(central);
+
+    // Built first so that the tab order starts with the three buttons.
+    QWidget* bottomStrip = buildBottomStrip(central);
+
+    m_tabs = new QTabWidget(central);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setGeometry(0, 36, 769, 457);
+    m_tabs->setAccessibleName(QStringLiteral("Reading"));
+    buildCharacteristicsTab(addPage(m_tabs, "Sun Sign Characteristics", "fraCharacteristics", PageSize));
+
+    QWidget* health = addPage(m_tabs, "Health Ailments", "fraHealth", PageSize);
+    m_healthTabs = new QTabWidget(health);
+    m_healthTabs->setObjectName(QStringLiteral("ssTab"));
+    m_healthTabs->setGeometry(QRect({0, 0}, PageSize));
+    // Stands under the outer tab's caption.
+    m_healthTabs->setAccessibleName(m_tabs->tabText(1));
+    buildDietTab(addPage(m_healthTabs, "Sun Sign and Diet", "fraDiet", InnerPageSize));
+    buildFitnessTab(addPage(m_healthTabs, "Sun Sign and Fitness", "fraFitness", InnerPageSize));
+
+    m_fraSelectYoga = addPage(m_tabs, "Yoga Asanas", "fraSelectYoga", PageSize);
+    buildYogaTab();
+
+    buildBanner(central);
+    buildPromotions(bottomStrip);
+    buildMenus();
+    Style::fixWindowSize(this, ClientSize + QSize(0, menuBar()->sizeHint().height()));
+
+    Form_Load();
+}
+
+void ReadingWindow::buildBanner(QWidget* central)
+{
+    auto* top = new QWidget(central);
+    top->setObjectName(QStringLiteral("topStrip"));
+    top->setGeometry(0, 0, 769, 41);
+    Style::setBackground(top, Qt::white);
+    auto* banner
+        = linkLabel(top, "Label61", BannerText, {0, 0, 769, 36}, Style::brown, Style::verdana(8.25, true, true));
+    banner->setAlignment(Qt::AlignCenter);
+    connect(banner, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
+    // The tab strip overlaps the banner's lower edge, as it always has.
+    m_tabs->raise();
+}
+
+void ReadingWindow::buildCharacteristicsTab(QWidget* frame)
+{
+    addRows(frame, std::begin(CharacteristicsRows), std::end(CharacteristicsRows));
+
+    // Looks like the other headings, but Tab still reaches it.
+    auto* luckyColor = frame->findChild<LinkLabel*>(QStringLiteral("Label19"));
+    luckyColor->setHandPointer(false);
+    connect(luckyColor, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
+
+    QLabel* famous = heading(frame, QStringLiteral("Famous Personalities born under this sign"), {24, 264});
+    famous->setWordWrap(true);
+    famous->setGeometry(24, 264, 176, 30);
+    famous->setBuddy(frame->findChild<QLabel*>(QStringLiteral("lblSunSignFamousPersonBorn")));
+
+    auto* picture = new QLabel(frame);
+    picture->setObjectName(QStringLiteral("picSunSign"));
+    picture->setGeometry(552, 24, 202, 202);
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setAlignment(Qt::AlignCenter);
+}
+
+void ReadingWindow::buildDietTab(QWidget* page)
+{
+    QLabel* yourSign = heading(page, QStringLiteral("Your Sun Sign"), {168, 8});
+    centreUnder(page, yourSign, "lblSunSignYourSunSign", 24, 150, Look::SignName);
+    QLabel* bodyPart = heading(page, QStringLiteral("Body Part Ruled By Sun Sign"), {440, 8});
+    centreUnder(page, bodyPart, "lblBodyPartBySunSign", 24, 200, Look::Value);
+    addRows(page, std::begin(DietRows), std::end(DietRows));
+
+    for (const ConstitutionBox& layout : ConstitutionBoxes) {
+        QWidget* frame = box(page, layout.name, layout.geometry);
+        QLabel* caption
+            = Style::label(frame, "", QLatin1String(layout.caption), {}, Style::yellow, Style::verdana(8.25, true));
+        caption->move(layout.captionAt);
+        caption->resize(Style::captionSize(caption));
+        field(frame, layout.element, {layout.elementAt, QSize(80, 17)}, Look::Value);
+        caption->setBuddy(field(frame, layout.effects, {8, 24, 137, 161}, Look::TextBox));
+        const Row items[] = {
+            {"Items to be taken", {208, 8}, layout.toTake, {152, 24, 217, 41}, Look::Item},
+            {"Items to Avoid", {216, 64}, layout.toAvoid, {152, 80, 217, 41}, Look::Item},
+            {"Remedy", {240, 120}, layout.remedy, {152, 136, 217, 45}, Look::Item},
+        };
+        addRows(frame, std::begin(items), std::end(items));
+    }
+}
+
+void ReadingWindow::buildFitnessTab(QWidget* page)
+{
+    const struct
+    {
+        const char* caption;
+        QRect geometry;
+        const char* captioned; // in a box of its own, so it takes the caption as its name
+    } captionBoxes[] = {{"Fitness Characteristics", {8, 92, 121, 57}, "fraFitnessRatings"},
+        {"Fitness Advice", {8, 280, 121, 57}, "txtSunSignDesc"}};
+    for (const auto& captionBox : captionBoxes) {
+        QWidget* frame = box(page, "", captionBox.geometry);
+        QLabel* caption = heading(frame, QLatin1String(captionBox.caption), {});
+        caption->setWordWrap(true);
+        caption->setAlignment(Qt::AlignCenter);
+        caption->setGeometry(frame->rect().adjusted(4, 4, -4, -4));
+    }
+
+    QWidget* ratings = box(page, "fraFitnessRatings", {128, 40, 633, 161});
+    for (const RatingCell& cell : FitnessRatings)
+        field(ratings, cell.field, {cell.at, QSize(190, 17)}, Look::Value);
+    field(page, "txtSunSignDesc", {128, 248, 633, 129}, Look::TextBox);
+    for (const auto& captionBox : captionBoxes)
+        page->findChild<QWidget*>(QLatin1String(captionBox.captioned))->setAccessibleName(captionBox.caption);
+}
+
+void ReadingWindow::buildYogaTab()
+{
+    for (const QString& sign : signNames()) {
+        auto* frame = new QGroupBox(m_fraSelectYoga);
+        frame->setObjectName(QLatin1String("fra") + sign);
+        frame->setGeometry(216, 168, 329, 209);
+        frame->hide();
+    }
+    new AsanaBrowser(m_fraSelectYoga, m_app.state());
+}
+
+QWidget* ReadingWindow::buildBottomStrip(QWidget* central)
+{
+    auto* bottom = new QWidget(central);
+    bottom->setObjectName(QStringLiteral("bottomStrip"));
+    bottom->setGeometry(0, 495, 769, 49);
+    Style::setBackground(bottom, Qt::white);
+
+    const struct
+    {
+        QPushButton*& button;
+        const char* name;
+        const char* caption;
+        QRect geometry;
+        void (ReadingWindow::*handler)();
+    } buttons[] = {
+        {m_cmdBack, "cmdBack", "&Back To Main Page", {592, 12, 100, 31}, &ReadingWindow::cmdBack_Click},
+        {m_cmdExit, "cmdExit", "&Exit", {696, 12, 68, 31}, &ReadingWindow::cmdExit_Click},
+        {m_cmdPrint, "cmdPrint", "&Print", {520, 12, 68, 31}, &ReadingWindow::cmdPrint_Click},
+    };
+    for (const auto& b : buttons) {
+        b.button = new WrappingButton(QLatin1String(b.caption), bottom);
+        Style::styleButton(b.button, b.name, b.geometry);
+        connect(b.button, &QPushButton::clicked, this, b.handler);
+    }
+    return bottom;
+}
+
+void ReadingWindow::buildPromotions(QWidget* bottomStrip)
+{
+    const QRect promotion {8, 8, 503, 38};
+    const QFont linkFont = Style::verdana(8.25, true, true);
+    LinkLabel* cobrand = linkLabel(bottomStrip, "lblCobrand", CoBrandCaption, promotion, Style::linkBlue, linkFont);
+    // Lies on top of the co-brand offer for the window's whole life.
+    LinkLabel* fullBrand
+        = linkLabel(bottomStrip, "lblFullBrand", FullBrandCaption, promotion, Style::linkBlue, linkFont);
+    bringLinkToFront(fullBrand, cobrand);
+    for (LinkLabel* promo : {cobrand, fullBrand}) {
+        promo->setWordWrap(true);
+        Style::setBackground(promo, Qt::white);
+    }
+    connect(fullBrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("fully-branded")); });
+    connect(cobrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
+}
+
+void ReadingWindow::buildMenus()
+{
+    addMenu(menuBar(), this, "mnuFile", "&File",
+        {
+            {"mnuPrint", "&Print", [this] { cmdPrint_Click(); }},
+            {"mnuFileBack", "&Back To Main Page", [this] { cmdBack_Click(); }},
+            {"mnuExit", "E&xit", [this] { cmdExit_Click(); }},
+        });
+    addSiteMenus(menuBar(), this, m_app, "&Check for Software Update");
+}
+
+QGroupBox* ReadingWindow::signFrame(const QString& sign) const
+{
+    if (sign.isEmpty())
+        return nullptr;
+    return m_fraSelectYoga->findChild<QGroupBox*>(QStringLiteral("fra") + sign, Qt::FindDirectChildrenOnly);
+}
+
+void ReadingWindow::showReading()
+{
+    Style::centreOnScreen(this);
+    show();
+    activateWindow();
+}
+
+void ReadingWindow::Form_Load()
+{
+    m_tabs->setCurrentIndex(0);
+    m_healthTabs->setCurrentIndex(0);
+    m_cmdBack->setFocus();
+}
+
+void ReadingWindow::Form_Unload()
+{
+    emit unloaded();
+    m_app.showClosingScreen();
+}
+
+void ReadingWindow::cmdPrint_Click()
+{
+    openReportWindow();
+}
+
+void ReadingWindow::openReportWindow()
+{
+    ReportWindow::showModal(m_app, this);
+}
+
+void ReadingWindow::cmdBack_Click()
+{
+    Application& app = m_app;
+    // The window is destroyed later, once control is back in the event loop.
+    close();
+    if (MainWindow* main = app.mainWindow())
+        main->show();
+    app.hideClosingScreen();
+}
+
+void ReadingWindow::cmdExit_Click()
+{
+    close();
+}
+
+void ReadingWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!Style::pressExitKeys(event, focusWidget(), m_cmdExit))
+        QMainWindow::keyPressEvent(event);
+}
+
+void ReadingWindow::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}

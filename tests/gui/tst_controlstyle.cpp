@@ -1,0 +1,73 @@
+#include "gui/style/Style.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Grey buttons, one of them disabled, and a brown text box with its scroll bar, on a window of their own colours.
+std::unique_ptr<QWidget> controlsWindow()
+{
+    auto window = std::make_unique<QWidget>();
+    window->resize(320, 200);
+    Style::setBackground(window.get(), Qt::white);
+    Style::button(window.get(), "cmdExit", QStringLiteral("&Exit"), {8, 8, 84, 30});
+    Style::button(window.get(), "cmdPrint", QStringLiteral("&Print"), {8, 44, 84, 30})->setEnabled(false);
+    auto* open
+        = new WrappingButton(QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"), window.get());
+    Style::styleButton(open, "cmdOpen", {100, 8, 200, 66});
+    QPlainTextEdit* box = Style::textBox(window.get(), "txtTraits", {8, 82, 300, 110});
+    box->setPlainText(QStringLiteral("Steady and patient.\n").repeated(20));
+    return window;
+}
+
+QImage drawnControls()
+{
+    return controlsWindow()->grab().toImage();
+}
+
+} // namespace
+
+class TestControlStyle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Style::installFonts(); }
+    void keepsOnePaletteForEachSetOfColours();
+    void drawsControlsAsThePlatformStyleDoes();
+};
+
+void TestControlStyle::keepsOnePaletteForEachSetOfColours()
+{
+    // Two windows' buttons: the same colours, each in a palette of its own.
+    QPalette first;
+    first.setColor(QPalette::Button, Style::grey);
+    QPalette second;
+    second.setColor(QPalette::Button, Style::grey);
+    QVERIFY(first.cacheKey() != second.cacheKey());
+    QCOMPARE(Style::sharedPalette(first).cacheKey(), Style::sharedPalette(second).cacheKey());
+
+    QPalette brown = first;
+    brown.setColor(QPalette::Button, Style::brown);
+    QVERIFY2(Style::sharedPalette(brown).cacheKey() != Style::sharedPalette(first).cacheKey(),
+        "other colours need a palette of their own");
+    QCOMPARE(Style::sharedPalette(brown).color(QPalette::Button), Style::brown);
+
+    // The colour group is the control's own: a disabled one is drawn in the disabled colours.
+    second.setCurrentColorGroup(QPalette::Disabled);
+    QCOMPARE(Style::sharedPalette(second).currentColorGroup(), QPalette::Disabled);
+}
+
+void TestControlStyle::drawsControlsAsThePlatformStyleDoes()
+{
+    const QImage platform = drawnControls();
+    Style::installControlStyle();
+    QCOMPARE(drawnControls(), platform);
+    // The second window is drawn from what the style kept of the first.
+    QCOMPARE(drawnControls(), platform);
+}
+
+QTEST_MAIN(TestControlStyle)
+#include "tst_controlstyle.moc"
