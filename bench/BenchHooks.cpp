@@ -19,7 +19,7 @@ void benchAfterStart(Application& app)
         main->cboYear()->setCurrentIndex(80);
         main->cmdNext_Click();
         QCoreApplication::processEvents();
-        auto* report = new ReportWindow(app, app.readingWindow());
+        auto* report = new ReportWindow(app, app.readingWindow()->reading(), app.readingWindow());
         report->show();
         QCoreApplication::processEvents();
     });

@@ -184,7 +184,7 @@ int main(int argc, char* argv[])
     for (int run = 0; run < ReportRuns; ++run) {
         ReportWindow* report = nullptr;
         reports << millisecondsOf([&] {
-            report = new ReportWindow(application, application.readingWindow());
+            report = new ReportWindow(application, application.readingWindow()->reading(), application.readingWindow());
             report->show();
             QCoreApplication::processEvents();
         });
@@ -194,7 +194,7 @@ int main(int argc, char* argv[])
     }
 
     QTemporaryDir printFolder;
-    auto* report = new ReportWindow(application, application.readingWindow());
+    auto* report = new ReportWindow(application, application.readingWindow()->reading(), application.readingWindow());
     report->show();
     settle();
     QVector<double> prints;

@@ -411,93 +411,99 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
     },
 }};
 
-const std::array<AsanaRecommendation, AsanaRecommendationCount> Recommendations = {{
-    {"Aries", 1, "lblSarvaangaasanaaAries"},
-    {"Aries", 2, "lblMakaraasanaaAries"},
-    {"Aries", 3, "lblSavaasanaaAries"},
-    {"Taurus", 1, "lblSarvaangaasanaaTaurus"},
-    {"Taurus", 4, "lblHaalaasanaaTaurus"},
-    {"Taurus", 3, "lblSavaasanaaTaurus"},
-    {"Gemini", 5, "lblPadmaasanaaGemini"},
-    {"Gemini", 2, "lblMakaraasanaaGemini"},
-    {"Gemini", 6, "lblDhanuraasanaaGemini"},
-    {"Gemini", 1, "lblSarvaangaasanaaGemini"},
-    {"Gemini", 3, "lblSavaasanaaGemini"},
-    {"Cancer", 7, "lblBhujangaasanaaCancer"},
-    {"Cancer", 8, "lblPaschimottasanaaCancer"},
-    {"Cancer", 6, "lblDhanuraasanaaCancer"},
-    {"Cancer", 5, "lblPadmaasanaaCancer"},
-    {"Cancer", 3, "lblSavaasanaaCancer"},
-    {"Leo", 9, "lblYogaMudraLeo"},
-    {"Leo", 7, "lblBhujangaasaanaLeo"},
-    {"Leo", 10, "lblNaukaasanaaLeo"},
-    {"Leo", 3, "lblSavaasanaaLeo"},
-    {"Virgo", 1, "lblSarvaangaasanaaVirgo"},
-    {"Virgo", 4, "lblHaalaasanaaVirgo"},
-    {"Virgo", 6, "lblDhanuraasanaaVirgo"},
-    {"Virgo", 7, "lblBhujangaasanaaVirgo"},
-    {"Virgo", 3, "lblSavaasanaaVirgo"},
-    {"Libra", 1, "lblSarvaangaasanaaLibra"},
-    {"Libra", 5, "lblPadmaasanaaLibra"},
-    {"Libra", 9, "lblYogaMudraLibra"},
-    {"Libra", 3, "lblSavaasanaaLibra"},
-    {"Scorpio", 1, "lblSarvaangaasanaaScorpio"},
-    {"Scorpio", 7, "lblBhujangaasanaaScorpio"},
-    {"Scorpio", 11, "lblMayuraasanaaScorpio"},
-    {"Scorpio", 6, "lblDhanuraasanaaScorpio"},
-    {"Scorpio", 3, "lblSavaasanaaScorpio"},
-    {"Sagittarius", 1, "lblSarvaangaasanaaSagittarius"},
-    {"Sagittarius", 12, "lblVajraasanaaSagittarius"},
-    {"Sagittarius", 11, "lblMayuraasanaaSagittarius"},
-    {"Sagittarius", 7, "lblBhujangaasanaaSagittarius"},
-    {"Sagittarius", 3, "lblSavaasanaaSagittarius"},
-    {"Capricorn", 1, "lblSarvaangaasanaaCapricorn"},
-    {"Capricorn", 6, "lblDhanuraasanaaCapricorn"},
-    {"Capricorn", 8, "lblPaschimottaasanaaCapricorn"},
-    {"Capricorn", 7, "lblBhujangaasanaaCapricorn"},
-    {"Capricorn", 13, "lblSimhaasanaaCapricorn"},
-    {"Capricorn", 5, "lblPadmaasanaaCapricorn"},
-    {"Capricorn", 3, "lblSavaasanaaCapricorn"},
-    {"Aquarius", 1, "lblSarvaangaasanaaAquarius"},
-    {"Aquarius", 6, "lblDhanuraasanaaAquarius"},
-    {"Aquarius", 8, "lblPaschimottaasanaaAquarius"},
-    {"Aquarius", 7, "lblBhujangaasanaaAquarius"},
-    {"Aquarius", 5, "lblPadmaasanaaAquarius"},
-    {"Aquarius", 3, "lblSavaasanaaAquarius"},
-    {"Pisces", 1, "lblSarvaangaasanaaPisces"},
-    {"Pisces", 2, "lblMakaraasanaaPisces"},
-    {"Pisces", 7, "lblBhujangaasanaaPisces"},
-    {"Pisces", 14, "lblGarudaasanaaPisces"},
-    {"Pisces", 11, "lblMayuraasanaaPisces"},
-    {"Pisces", 9, "lblYogaMudraaPisces"},
-    {"Pisces", 3, "lblSavaasanaaPisces"},
+struct Recommendation
+{
+    const char* sign;
+    int asana;
+    const char* heading;
+};
+
+// Each sign's list in display order, headed as the report spells the asana for that sign.
+constexpr int RecommendationCount = 59;
+
+const std::array<Recommendation, RecommendationCount> Recommendations = {{
+    {"Aries", 1, "Sarvaangaasanaa"},
+    {"Aries", 2, "Makaraasanaa"},
+    {"Aries", 3, "Savaasanaa"},
+    {"Taurus", 1, "Sarvaangaasanaa"},
+    {"Taurus", 4, "Haalaasanaa"},
+    {"Taurus", 3, "Savaasanaa"},
+    {"Gemini", 5, "Padmaasanaa"},
+    {"Gemini", 2, "Makaraasanaa"},
+    {"Gemini", 6, "Dhanuraasanaa"},
+    {"Gemini", 1, "Sarvaangaasanaa"},
+    {"Gemini", 3, "Savaasanaa"},
+    {"Cancer", 7, "Bhujangaasanaa"},
+    {"Cancer", 8, "Paschimottasanaa"},
+    {"Cancer", 6, "Dhanuraasanaa"},
+    {"Cancer", 5, "Padmaasanaa"},
+    {"Cancer", 3, "Savaasanaa"},
+    {"Leo", 9, "Yoga Mudra"},
+    {"Leo", 7, "Bhujangaasaana"},
+    {"Leo", 10, "Naukaasanaa"},
+    {"Leo", 3, "Savaasanaa"},
+    {"Virgo", 1, "Sarvaangaasanaa"},
+    {"Virgo", 4, "Haalaasanaa"},
+    {"Virgo", 6, "Dhanuraasanaa"},
+    {"Virgo", 7, "Bhujangaasanaa"},
+    {"Virgo", 3, "Savaasanaa"},
+    {"Libra", 1, "Sarvaangaasanaa"},
+    {"Libra", 5, "Padmaasanaa"},
+    {"Libra", 9, "Yoga Mudra"},
+    {"Libra", 3, "Savaasanaa"},
+    {"Scorpio", 1, "Sarvaangaasanaa"},
+    {"Scorpio", 7, "Bhujangaasanaa"},
+    {"Scorpio", 11, "Mayuraasanaa"},
+    {"Scorpio", 6, "Dhanuraasanaa"},
+    {"Scorpio", 3, "Savaasanaa"},
+    {"Sagittarius", 1, "Sarvaangaasanaa"},
+    {"Sagittarius", 12, "Vajraasanaa"},
+    {"Sagittarius", 11, "Mayuraasanaa"},
+    {"Sagittarius", 7, "Bhujangaasanaa"},
+    {"Sagittarius", 3, "Savaasanaa"},
+    {"Capricorn", 1, "Sarvaangaasanaa"},
+    {"Capricorn", 6, "Dhanuraasanaa"},
+    {"Capricorn", 8, "Paschimottaasanaa"},
+    {"Capricorn", 7, "Bhujangaasanaa"},
+    {"Capricorn", 13, "Simhaasanaa"},
+    {"Capricorn", 5, "Padmaasanaa"},
+    {"Capricorn", 3, "Savaasanaa"},
+    {"Aquarius", 1, "Sarvaangaasanaa"},
+    {"Aquarius", 6, "Dhanuraasanaa"},
+    {"Aquarius", 8, "Paschimottaasanaa"},
+    {"Aquarius", 7, "Bhujangaasanaa"},
+    {"Aquarius", 5, "Padmaasanaa"},
+    {"Aquarius", 3, "Savaasanaa"},
+    {"Pisces", 1, "Sarvaangaasanaa"},
+    {"Pisces", 2, "Makaraasanaa"},
+    {"Pisces", 7, "Bhujangaasanaa"},
+    {"Pisces", 14, "Garudaasanaa"},
+    {"Pisces", 11, "Mayuraasanaa"},
+    {"Pisces", 9, "Yoga Mudraa"},
+    {"Pisces", 3, "Savaasanaa"},
 }};
 
-const std::array<YogaIntroParagraph, 4> Introduction = {{
-    {"Label33",
-        "The word yoga comes from the Sanskrit root yuj, which means to join or unite: yoga is the union of body, mind "
+const std::array<const char*, YogaIntroductionCount> Introduction = {
+    "The word yoga comes from the Sanskrit root yuj, which means to join or unite: yoga is the union of body, mind "
         "and spirit. An asana is a posture of the body, held steadily and at ease; as the sage Patanjali taught, an "
-        "asana should be firm and pleasant."},
-    {"Label36",
-        "Yoga is a discipline as much as an exercise. It asks for regular practice at a fixed hour, on an empty "
+        "asana should be firm and pleasant.",
+    "Yoga is a discipline as much as an exercise. It asks for regular practice at a fixed hour, on an empty "
         "stomach, "
         "in a quiet and airy place, and for patience: each asana is entered slowly, held without strain and released "
         "with care, the breath always calm and even. Its aims go far beyond a supple body. Yoga keeps the organs and "
         "glands healthy, steadies the breath and the flow of vital energy, frees the mind from restlessness and leads "
         "the "
-        "practitioner towards self-knowledge and inner peace. Practised with devotion, it becomes a way of life."},
-    {"Label35",
-        "Yoga is one of the oldest sciences of India. Seals found in the Indus Valley, more than four thousand years "
+        "practitioner towards self-knowledge and inner peace. Practised with devotion, it becomes a way of life.",
+    "Yoga is one of the oldest sciences of India. Seals found in the Indus Valley, more than four thousand years "
         "old, show figures seated in what look like yoga postures, and the Vedas and Upanishads speak of its practice. "
         "The sage Patanjali gathered its teachings in the Yoga Sutras, setting out the eight limbs of yoga, and later "
-        "masters added the asanas and breathing practices of Hatha Yoga."},
-    {"Label34",
-        "Yoga is above all a practice of meditation. The asanas make the body firm and still so that it can sit at "
+        "masters added the asanas and breathing practices of Hatha Yoga.",
+    "Yoga is above all a practice of meditation. The asanas make the body firm and still so that it can sit at "
         "ease, "
         "the breathing practices calm the restless flow of thought, and the mind, gathered to a single point, grows "
         "quiet. In that stillness worry and anger lose their hold. A few minutes of silent sitting after the asanas, "
-        "watching the breath, leave the practitioner calm, clear and refreshed for the rest of the day."},
-}};
+        "watching the breath, leave the practitioner calm, clear and refreshed for the rest of the day.",
+};
 
 template <std::size_t N> QString numberedText(const std::array<const char*, N>& items)
 {
@@ -512,50 +518,41 @@ template <std::size_t N> QString numberedText(const std::array<const char*, N>& 
 
 } // namespace
 
-const std::array<AsanaRecommendation, AsanaRecommendationCount>& AsanaRecommendations()
+const std::array<Asana, AsanaCount>& asanaCatalogue()
 {
-    return Recommendations;
+    static const std::array<Asana, AsanaCount> catalogue = [] {
+        std::array<Asana, AsanaCount> asanas;
+        for (int i = 0; i < AsanaCount; ++i) {
+            const AsanaContent& content = Asanas[i];
+            asanas[i] = Asana {QString::fromUtf8(content.displayName),
+                QStringLiteral(":/assets/") + QString::fromUtf8(content.pictureKey),
+                QString::fromUtf8(content.englishName), QString::fromUtf8(content.definition),
+                numberedText(content.procedure),
+                content.benefitsIsParagraph ? QString::fromUtf8(content.benefits[0]) : numberedText(content.benefits),
+                QString::fromUtf8(content.contraIndication)};
+        }
+        return asanas;
+    }();
+    return catalogue;
 }
 
-QVector<int> RecommendedAsanas(const QString& sign)
+const Asana& asana(int number)
 {
-    QVector<int> asanas;
-    for (const AsanaRecommendation& entry : Recommendations) {
+    Q_ASSERT(number >= 1 && number <= AsanaCount);
+    return asanaCatalogue()[std::size_t(number - 1)];
+}
+
+QVector<RecommendedAsana> recommendedAsanas(const QString& sign)
+{
+    QVector<RecommendedAsana> asanas;
+    for (const Recommendation& entry : Recommendations) {
         if (sign == QLatin1String(entry.sign))
-            asanas.append(entry.asana);
+            asanas.append({entry.asana, QLatin1String(entry.heading)});
     }
     return asanas;
 }
 
-QString AsanaDisplayName(int asana)
+QString yogaIntroduction(int paragraph)
 {
-    if (asana < 1 || asana > AsanaCount)
-        return QString();
-    return QString::fromUtf8(Asanas[asana - 1].displayName);
-}
-
-QString AsanaPictureKey(int asana)
-{
-    if (asana < 1 || asana > AsanaCount)
-        return QString();
-    return QString::fromUtf8(Asanas[asana - 1].pictureKey);
-}
-
-void BuildAsanaCatalogue(AsanaCatalogue& catalogue)
-{
-    for (int i = 0; i < AsanaCount; ++i) {
-        const AsanaContent& content = Asanas[i];
-        AsanaRecord& record = catalogue[i];
-        record[EnglishName] = QString::fromUtf8(content.englishName);
-        record[Definition] = QString::fromUtf8(content.definition);
-        record[Procedure] = numberedText(content.procedure);
-        record[Benefits]
-            = content.benefitsIsParagraph ? QString::fromUtf8(content.benefits[0]) : numberedText(content.benefits);
-        record[ContraIndication] = QString::fromUtf8(content.contraIndication);
-    }
-}
-
-const std::array<YogaIntroParagraph, 4>& YogaIntroduction()
-{
-    return Introduction;
+    return QString::fromUtf8(Introduction.at(std::size_t(paragraph)));
 }

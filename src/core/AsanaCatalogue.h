@@ -1,40 +1,45 @@
 #pragma once
 
-#include "core/AsanaRecord.h"
-
 #include <QString>
 #include <QVector>
 
 #include <array>
 
-// One entry of a sign's recommendation list: the label that shows it in the sign's frame.
-struct AsanaRecommendation
+// One asana as its detail page and the report show it.
+struct Asana
 {
-    const char* sign;
-    int asana; // catalogue number, 1 to AsanaCount
-    const char* labelName;
+    QString displayName; // on the sign frames and the name plate
+    QString picture; // resource path
+    QString englishName;
+    QString definition;
+    QString procedure; // numbered steps, lines ended by CR LF
+    QString benefits; // a paragraph, or numbered items like the procedure
+    QString contraIndication;
 };
 
-constexpr int AsanaRecommendationCount = 59;
+constexpr int AsanaCount = 14;
 
-// All twelve lists in sign order, each in display order.
-const std::array<AsanaRecommendation, AsanaRecommendationCount>& AsanaRecommendations();
+// Indexed by catalogue number minus one; the number is also the picture's.
+const std::array<Asana, AsanaCount>& asanaCatalogue();
+// By catalogue number, 1 to AsanaCount.
+const Asana& asana(int number);
 
-// Catalogue numbers recommended for sign; empty unless sign is exactly one of the twelve names.
-QVector<int> RecommendedAsanas(const QString& sign);
-
-// Both take a catalogue number 1 to AsanaCount and give an empty string outside it.
-QString AsanaDisplayName(int asana);
-QString AsanaPictureKey(int asana);
-
-// Fills all fourteen records, replacing what they held.
-void BuildAsanaCatalogue(AsanaCatalogue& catalogue);
-
-struct YogaIntroParagraph
+// One entry of a sign's list, headed as the report spells the asana for that sign (the spellings differ from sign
+// to sign for the same asana).
+struct RecommendedAsana
 {
-    const char* labelName;
-    const char* text;
+    int number;
+    QString heading;
+
+    friend bool operator==(const RecommendedAsana& a, const RecommendedAsana& b)
+    {
+        return a.number == b.number && a.heading == b.heading;
+    }
 };
 
-// The yoga tab's introduction, Label33 to Label36, top to bottom and left to right.
-const std::array<YogaIntroParagraph, 4>& YogaIntroduction();
+// The sign's list in display order; empty unless sign is exactly one of the twelve names.
+QVector<RecommendedAsana> recommendedAsanas(const QString& sign);
+
+constexpr int YogaIntroductionCount = 4;
+// The yoga tab's introduction, top to bottom and left to right.
+QString yogaIntroduction(int paragraph);

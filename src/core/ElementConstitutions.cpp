@@ -106,11 +106,6 @@ std::array<ElementConstitution, ElementCount> buildConstitutions()
     return records;
 }
 
-QString text(const char* value)
-{
-    return QString::fromLatin1(value);
-}
-
 } // namespace
 
 const std::array<ElementConstitution, ElementCount>& elementConstitutions()
@@ -128,18 +123,3 @@ const ElementConstitution* findElementConstitution(const QString& element)
     return nullptr;
 }
 
-QList<ReadingField> constitutionFields(const ElementConstitution& c)
-{
-    using K = ReadingField::Kind;
-    return {
-        {"lblConstitutionTypeDesc", K::Caption, text(c.description)},
-        {"txtConstitutionTypeExcessDesc", K::Text, text(c.excessEffects)},
-        {"lblExcessItemToBeTaken", K::Caption, text(c.excessItemToTake)},
-        {"lblExcessItemToAvoid", K::Caption, text(c.excessItemToAvoid)},
-        {"lblExcessRemedy", K::Caption, text(c.excessRemedy)},
-        {"txtConstitutionTypeLowDesc", K::Text, text(c.lowEffects)},
-        {"lblLowItemToBeTaken", K::Caption, text(c.lowItemToTake)},
-        {"lblLowItemToAvoid", K::Caption, text(c.lowItemToAvoid)},
-        {"lblLowRemedy", K::Caption, text(c.lowRemedy)},
-    };
-}

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "core/ReadingField.h"
-
-#include <QList>
 #include <QString>
 
 #include <array>
@@ -11,15 +8,15 @@
 struct ElementConstitution
 {
     const char* element;
-    const char* description; // lblConstitutionTypeDesc
-    const char* excessEffects; // txtConstitutionTypeExcessDesc
-    const char* excessItemToTake; // lblExcessItemToBeTaken
-    const char* excessItemToAvoid; // lblExcessItemToAvoid
-    const char* excessRemedy; // lblExcessRemedy
-    const char* lowEffects; // txtConstitutionTypeLowDesc
-    const char* lowItemToTake; // lblLowItemToBeTaken
-    const char* lowItemToAvoid; // lblLowItemToAvoid
-    const char* lowRemedy; // lblLowRemedy
+    const char* description;
+    const char* excessEffects;
+    const char* excessItemToTake;
+    const char* excessItemToAvoid;
+    const char* excessRemedy;
+    const char* lowEffects;
+    const char* lowItemToTake;
+    const char* lowItemToAvoid;
+    const char* lowRemedy;
 };
 
 constexpr int ElementCount = 4;
@@ -30,5 +27,3 @@ const std::array<ElementConstitution, ElementCount>& elementConstitutions();
 // Exact, case-sensitive match in lookup order; nullptr when no element has this name.
 const ElementConstitution* findElementConstitution(const QString& element);
 
-// The nine reading fields a constitution fills, in filling order.
-QList<ReadingField> constitutionFields(const ElementConstitution& constitution);

@@ -16,8 +16,8 @@ QByteArray scrambledLine(const QString& value)
 
 QByteArray encodeReadingFile(const ReadingInput& input)
 {
-    return scrambledLine(input.Name) + scrambledLine(QString::number(input.Day)) + scrambledLine(input.Month)
-        + scrambledLine(QString::number(input.Year));
+    return scrambledLine(input.name) + scrambledLine(QString::number(input.day)) + scrambledLine(input.month)
+        + scrambledLine(QString::number(input.year));
 }
 
 QStringList decodeReadingFile(const QByteArray& bytes, bool wholeFile)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Platform.h"
-#include "core/AppState.h"
+#include "core/Reading.h"
 
 #include <QByteArray>
 #include <QString>

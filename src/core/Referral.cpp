@@ -81,7 +81,7 @@ QString referralUrl(const ReferralRecord& record)
         + QStringLiteral("&taf6=") + queryValue(SiteRoot + QStringLiteral("/astravida/"));
 }
 
-void SubmitReferral(Platform& platform, const ReferralRecord& record)
+void submitReferral(Platform& platform, const ReferralRecord& record)
 {
     if (const std::optional<QString> problem = referralProblem(record)) {
         platform.showMessage(*problem, MessageIcon::Critical);

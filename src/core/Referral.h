@@ -33,14 +33,14 @@ bool clearsOnFocus(const QString& text, const QString& placeholder);
 // Focus leaving a box with nothing but spaces in it puts the placeholder back.
 bool restoresOnLeave(const QString& text);
 
-// The e-mail checks the submit button makes before handing over to SubmitReferral.
+// The e-mail checks the submit button makes before handing over to submitReferral.
 std::optional<QString> emailProblem(const ReferralRecord& record);
-// The checks of SubmitReferral itself, in their order.
+// The checks of submitReferral itself, in their order.
 std::optional<QString> referralProblem(const ReferralRecord& record);
 // Each value is percent-encoded so that typed "&", "#", "=" or "+" cannot break or forge a parameter.
 QString referralUrl(const ReferralRecord& record);
 // Shows the first failing check, or opens the referral page.
-void SubmitReferral(Platform& platform, const ReferralRecord& record);
+void submitReferral(Platform& platform, const ReferralRecord& record);
 
 // The support message for a uniform draw in [0, 1), and the four of them in their order.
 int supportMessageNumber(double draw);

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "core/AsanaRecord.h"
-
-#include <QHash>
 #include <QString>
-#include <QStringList>
 #include <QVector>
+
+struct Reading;
 
 struct ReportColour
 {
@@ -55,30 +53,5 @@ struct ReportRun
     friend bool operator==(const ReportRun& a, const ReportRun& b) { return a.text == b.text && a.format == b.format; }
 };
 
-struct ReportAsanaSection
-{
-    QString heading;
-    AsanaRecord record;
-};
-
-// Everything a report is made from, taken when the report window opens.
-struct ReportSnapshot
-{
-    // Control name to caption or text: the reading window's fields and the main window's cboDate, cboMonth and
-    // cboYear. A control that could not be read is absent, and its piece is left out of the report.
-    QHash<QString, QString> fields;
-    QString name;
-    QString currentSign;
-    QVector<ReportAsanaSection> asanas;
-};
-
-// Every control name that composition reads from the fields of a snapshot.
-const QStringList& reportFieldNames();
-
-// The sign's asana headings and catalogue numbers in report order; empty unless sign is exactly one of the twelve.
-QVector<QPair<QString, int>> reportAsanaHeadings(const QString& sign);
-// The sign's asana sections with their records taken from the catalogue.
-QVector<ReportAsanaSection> reportAsanaSections(const QString& sign, const AsanaCatalogue& catalogue);
-
-// The report as the runs to append, in order, to a box whose own format is Verdana 9.75 pt black.
-QVector<ReportRun> composeReport(const ReportSnapshot& snapshot);
+// The reading as the runs to append, in order, to a box whose own format is Verdana 9.75 pt black.
+QVector<ReportRun> composeReport(const Reading& reading);

@@ -396,11 +396,6 @@ std::array<SignProfile, SignCount> buildProfiles()
     return profiles;
 }
 
-QString text(const char* value)
-{
-    return QString::fromLatin1(value);
-}
-
 } // namespace
 
 const std::array<SignProfile, SignCount>& signProfiles()
@@ -422,45 +417,6 @@ QString sunSignPicture(int number)
 {
     if (number < 1 || number > SignCount)
         return {};
-    return QStringLiteral(":/assets/") + text(SunSignPictureKeys[number - 1]);
+    return QStringLiteral(":/assets/") + QLatin1String(SunSignPictureKeys[number - 1]);
 }
 
-QList<ReadingField> signProfileFields(const SignProfile& profile, const QString& currentSign)
-{
-    using K = ReadingField::Kind;
-    const SignCharacteristics& a = profile.characteristics;
-    const SignFitnessRatings& b = profile.ratings;
-    const SignWriting& w = profile.writing;
-    return {
-        {"lblSunSign", K::Caption, currentSign},
-        {"lblSunSignElement", K::Caption, text(a.element)},
-        {"lblSunSignNumber", K::Caption, text(a.luckyNumber)},
-        {"lblSunSignColor", K::Caption, text(a.luckyColor)},
-        {"lblSunSignDay", K::Caption, text(a.luckyDay)},
-        {"lblSunSignCompatibility", K::Caption, text(a.compatibility)},
-        {"lblSunSignBirthStone", K::Caption, text(a.birthStone)},
-        {"lblSunSignQuality", K::Caption, text(a.quality)},
-        {"lblSunSignFamousPersonBorn", K::Caption, text(w.famousPeople)},
-        {"txtSunSignPositiveTraits", K::Text, text(w.positiveTraits)},
-        {"txtSunSignNegativeTraits", K::Text, text(w.negativeTraits)},
-        {"picSunSign", K::Picture, sunSignPicture(profile.number)},
-        {"lblSunSignYourSunSign", K::Caption, profile.sign()},
-        {"lblBodyPartBySunSign", K::Caption, text(a.bodyParts)},
-        {"txtHealthProblems", K::Text, text(w.healthProblems)},
-        {"txtRequiredDiet", K::Text, text(w.requiredDiet)},
-        {"txtDiettoAvoid", K::Text, text(w.dietToAvoid)},
-        {"txtDietAdvice", K::Text, text(w.dietAdvice)},
-        {"lblConstitutionType", K::Caption, text(a.element)},
-        {"lblConstitutionTypeExcess", K::Caption, text(a.element)},
-        {"lblConstitutionTypeLow", K::Caption, text(a.element)},
-        {"lblAthletic", K::Caption, text(b.athletic)},
-        {"lblEndurance", K::Caption, text(b.endurance)},
-        {"lblFlexibility", K::Caption, text(b.flexibility)},
-        {"lblFocus", K::Caption, text(b.focus)},
-        {"lblMotivated", K::Caption, text(b.motivated)},
-        {"lblRoutine", K::Caption, text(b.routine)},
-        {"lblTeamWork", K::Caption, text(b.teamWork)},
-        {"lblvariety", K::Caption, text(b.variety)},
-        {"txtSunSignDesc", K::Text, text(w.fitness)},
-    };
-}

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "core/ReadingField.h"
-
-#include <QList>
 #include <QString>
 
 #include <array>
@@ -11,42 +8,42 @@
 struct SignCharacteristics
 {
     const char* sign;
-    const char* element; // lblSunSignElement, also the constitution type
-    const char* luckyNumber; // lblSunSignNumber
-    const char* luckyColor; // lblSunSignColor
-    const char* luckyDay; // lblSunSignDay
-    const char* compatibility; // lblSunSignCompatibility
-    const char* birthStone; // lblSunSignBirthStone
-    const char* quality; // lblSunSignQuality
-    const char* bodyParts; // lblBodyPartBySunSign
+    const char* element; // also the constitution type
+    const char* luckyNumber;
+    const char* luckyColor;
+    const char* luckyDay;
+    const char* compatibility;
+    const char* birthStone;
+    const char* quality;
+    const char* bodyParts;
 };
 
 // Fitness ratings of a sign, each one of three fixed phrases.
 struct SignFitnessRatings
 {
     const char* sign;
-    const char* athletic; // lblAthletic
-    const char* endurance; // lblEndurance
-    const char* flexibility; // lblFlexibility
-    const char* focus; // lblFocus
-    const char* motivated; // lblMotivated
-    const char* routine; // lblRoutine
-    const char* teamWork; // lblTeamWork
-    const char* variety; // lblvariety
+    const char* athletic;
+    const char* endurance;
+    const char* flexibility;
+    const char* focus;
+    const char* motivated;
+    const char* routine;
+    const char* teamWork;
+    const char* variety;
 };
 
 // The written paragraphs of a sign.
 struct SignWriting
 {
     const char* sign;
-    const char* famousPeople; // lblSunSignFamousPersonBorn
-    const char* positiveTraits; // txtSunSignPositiveTraits
-    const char* negativeTraits; // txtSunSignNegativeTraits
-    const char* healthProblems; // txtHealthProblems
-    const char* requiredDiet; // txtRequiredDiet
-    const char* dietToAvoid; // txtDiettoAvoid
-    const char* dietAdvice; // txtDietAdvice
-    const char* fitness; // txtSunSignDesc
+    const char* famousPeople;
+    const char* positiveTraits;
+    const char* negativeTraits;
+    const char* healthProblems;
+    const char* requiredDiet;
+    const char* dietToAvoid;
+    const char* dietAdvice;
+    const char* fitness;
 };
 
 struct SignProfile
@@ -70,5 +67,3 @@ const SignProfile* findSignProfile(const QString& sign);
 // Resource path of picture n (1 to 12) of the sign picture list; empty outside 1 to 12.
 QString sunSignPicture(int number);
 
-// The reading fields a profile fills, in filling order; lblSunSign shows currentSign as given.
-QList<ReadingField> signProfileFields(const SignProfile& profile, const QString& currentSign);

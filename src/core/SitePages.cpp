@@ -9,7 +9,7 @@ QString sitePageUrl(const QString& pageKey)
     return SiteRoot + QStringLiteral("/astravida/ssd.php?page=") + pageKey;
 }
 
-void OpenSitePage(Platform& platform, const QString& pageKey)
+void openSitePage(Platform& platform, const QString& pageKey)
 {
     platform.openUrl(sitePageUrl(pageKey));
 }

@@ -9,4 +9,4 @@ extern const QString SiteRoot;
 
 QString sitePageUrl(const QString& pageKey);
 // Hands the page to the user's browser; whether a browser opened is not the caller's concern.
-void OpenSitePage(Platform& platform, const QString& pageKey);
+void openSitePage(Platform& platform, const QString& pageKey);

@@ -51,8 +51,9 @@ std::optional<QString> signForPositions(int monthPosition, int dayPosition)
     return std::nullopt;
 }
 
-void DetermineSunSign(QString& currentSign, int monthPosition, int dayPosition)
+const QStringList& monthNames()
 {
-    if (const auto sign = signForPositions(monthPosition, dayPosition))
-        currentSign = *sign;
+    static const QStringList names {"January", "February", "March", "April", "May", "June", "July", "August",
+        "September", "October", "November", "December"};
+    return names;
 }

@@ -10,5 +10,6 @@ const QStringList& signNames();
 
 // The sign for zero-based list positions (month 0..11, day 0..30); nothing outside those ranges.
 std::optional<QString> signForPositions(int monthPosition, int dayPosition);
-// Leaves the current sign as it was when the positions name no day.
-void DetermineSunSign(QString& currentSign, int monthPosition, int dayPosition);
+
+// January to December, as the month list shows them and reading files keep them.
+const QStringList& monthNames();

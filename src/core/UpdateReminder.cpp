@@ -33,7 +33,7 @@ ReminderStep reminderStep(const QString& stored, const QDateTime& now)
     return (days >= -QuietDays && days <= QuietDays) ? ReminderStep::StayQuiet : ReminderStep::Ask;
 }
 
-void RemindAboutUpdate(Platform& platform, const QString& applicationName)
+void remindAboutUpdate(Platform& platform, const QString& applicationName)
 {
     const QString stored = UnscrambleText(platform.readSetting(applicationName, Section, reminderKey()));
     const QDateTime now = platform.now();
@@ -50,5 +50,5 @@ void RemindAboutUpdate(Platform& platform, const QString& applicationName)
     }
     platform.writeSetting(applicationName, Section, reminderKey(), ScrambleText(reminderDateText(now)));
     if (wantsUpdate)
-        OpenSitePage(platform, QStringLiteral("download-web-page"));
+        openSitePage(platform, QStringLiteral("download-web-page"));
 }

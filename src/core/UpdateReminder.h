@@ -17,4 +17,4 @@ ReminderStep reminderStep(const QString& stored, const QDateTime& now);
 QString reminderDateText(const QDateTime& when);
 
 // Once per start: every two weeks, offer to look for an update.
-void RemindAboutUpdate(Platform& platform, const QString& applicationName);
+void remindAboutUpdate(Platform& platform, const QString& applicationName);

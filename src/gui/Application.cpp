@@ -1,15 +1,14 @@
 #include "gui/Application.h"
 
+#include "core/Platform.h"
+#include "core/Reading.h"
 #include "core/SitePages.h"
+#include "core/UpdateReminder.h"
 #include "gui/AboutDialog.h"
 #include "gui/ClosingScreen.h"
-#include "core/Platform.h"
+#include "gui/MainWindow.h"
 #include "gui/ReadingWindow.h"
 #include "gui/ReportLinks.h"
-#include "gui/MainWindow.h"
-
-#include <QApplication>
-#include <QWidget>
 
 Application::Application(Platform& platform, const QString& applicationName)
     : m_platform(platform)
@@ -32,6 +31,8 @@ bool Application::start(const QString& readingFile)
         return false;
     }
     m_platform.seedRandom(quint32(m_platform.now().toMSecsSinceEpoch()));
+    // Asked before the main window is up, so the question stands on its own.
+    remindAboutUpdate(m_platform, m_applicationName);
     m_main = new MainWindow(*this);
     m_main->show();
     m_main->pickPromotion(m_platform.random());
@@ -50,53 +51,51 @@ ReadingWindow* Application::readingWindow() const
     return m_reading;
 }
 
-ReadingWindow* Application::ensureReadingWindow()
+ClosingScreen* Application::closingScreen() const
 {
+    return m_closingScreen;
+}
+
+void Application::showReading(const ReadingInput& input)
+{
+    const std::optional<Reading> reading = makeReading(input);
+    if (!reading)
+        return;
+    if (m_main)
+        m_main->hide();
     if (!m_reading) {
         m_reading = new ReadingWindow(*this);
-        // Forgotten as soon as it unloads, so the next reading never fills a window on its way out.
-        connect(m_reading, &ReadingWindow::unloaded, this, [this] { m_reading.clear(); });
+        // Forgotten as soon as it closes, so the next reading never fills a window on its way out.
+        connect(m_reading, &ReadingWindow::closed, this, [this] { m_reading.clear(); });
     }
-    return m_reading;
+    m_reading->showReading(*reading);
 }
 
-void Application::openSitePage(const QString& pageKey)
+void Application::showMainWindow()
 {
-    OpenSitePage(m_platform, pageKey);
-}
-
-void Application::loadClosingScreen()
-{
-    if (!m_closingScreen)
-        m_closingScreen = new ClosingScreen(*this);
+    if (m_main)
+        m_main->show();
 }
 
 void Application::showClosingScreen()
 {
-    // Windows unloaded by quitApplication ask for it too; by then it is too late to show anything.
+    // Windows closed by quitApplication ask for it too; by then it is too late to show anything.
     if (m_quitting)
         return;
-    loadClosingScreen();
+    if (!m_closingScreen)
+        m_closingScreen = new ClosingScreen(*this);
     m_closingScreen->show();
-}
-
-void Application::hideClosingScreen()
-{
-    if (m_quitting)
-        return;
-    loadClosingScreen();
-    m_closingScreen->hide();
-}
-
-ClosingScreen* Application::closingScreen() const
-{
-    return m_closingScreen;
 }
 
 void Application::showAbout(QWidget* parent)
 {
     AboutDialog about(*this, parent);
     about.exec();
+}
+
+void Application::openSitePage(const QString& pageKey)
+{
+    ::openSitePage(m_platform, pageKey);
 }
 
 void Application::quitApplication()
@@ -106,16 +105,9 @@ void Application::quitApplication()
         return;
     }
     m_quitting = true;
-    QList<QPointer<QWidget>> windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        // Our windows are the ones named frm...; Qt's own helpers (menus, tooltips) are not ours to unload.
-        if (window->objectName().startsWith(QLatin1String("frm")))
-            windows.append(window);
-    }
-    // Unloading the closing screen ends the process at once, so it goes last, after every other unload handler.
-    if (m_closingScreen && windows.removeAll(m_closingScreen.data()) > 0)
-        windows.append(m_closingScreen.data());
-    for (const QPointer<QWidget>& window : windows) {
+    // Closing the closing screen ends the process at once, so it goes last.
+    for (QWidget* window : {static_cast<QWidget*>(m_reading.data()), static_cast<QWidget*>(m_main.data()),
+             static_cast<QWidget*>(m_closingScreen.data())}) {
         if (window)
             window->close();
     }

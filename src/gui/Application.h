@@ -1,20 +1,20 @@
 #pragma once
 
-#include "core/AppState.h"
-
 #include <QObject>
 #include <QPointer>
 
 #include <memory>
 
+class AboutDialog;
+class ClosingScreen;
+class MainWindow;
 class Platform;
+class ReadingWindow;
 class ReportLinks;
 class QWidget;
-class ReadingWindow;
-class MainWindow;
-class ClosingScreen;
+struct ReadingInput;
 
-// Owns the program-wide reading state and the windows, and is the one way windows reach each other.
+// Owns the windows and is the one way they reach each other.
 class Application : public QObject
 {
     Q_OBJECT
@@ -23,7 +23,6 @@ public:
     ~Application() override;
 
     Platform& platform() const { return m_platform; }
-    AppState& state() { return m_state; }
     // The report window's link hook; one for the whole program.
     ReportLinks& reportLinks() { return *m_reportLinks; }
     // The name the per-user settings are kept under.
@@ -34,29 +33,25 @@ public:
     bool start(const QString& readingFile = QString());
 
     MainWindow* mainWindow() const;
-    // The reading window of the current reading; nullptr before the first reading and once it is unloaded.
+    // The window of the reading on view; nullptr when none is.
     ReadingWindow* readingWindow() const;
-    // The reading window, created hidden when there is none.
-    ReadingWindow* ensureReadingWindow();
-
-    void openSitePage(const QString& pageKey);
-
-    // The closing screen is loaded by whichever of these comes first.
-    void showClosingScreen();
-    void hideClosingScreen();
+    // nullptr until it is first shown.
     ClosingScreen* closingScreen() const;
+
+    // The reading of this input takes the main window's place; an input whose date names no day shows nothing.
+    void showReading(const ReadingInput& input);
+    void showMainWindow();
+    void showClosingScreen();
     // Modal over parent; a new box each time.
     void showAbout(QWidget* parent);
+    void openSitePage(const QString& pageKey);
 
-    // Unloads every window, then ends the process; reached again while unloading, it ends at once.
+    // Closes every window, then ends the process; reached again while closing them, it ends at once.
     void quitApplication();
 
 private:
-    void loadClosingScreen();
-
     Platform& m_platform;
     QString m_applicationName;
-    AppState m_state;
     std::unique_ptr<ReportLinks> m_reportLinks;
     QPointer<MainWindow> m_main;
     QPointer<ReadingWindow> m_reading;

@@ -1,7 +1,6 @@
 #include "gui/AsanaBrowser.h"
 
 #include "core/AsanaCatalogue.h"
-#include "core/AppState.h"
 #include "gui/style/Style.h"
 #include "core/SunSign.h"
 
@@ -22,6 +21,7 @@ const QColor White {255, 255, 255};
 constexpr int RowGap = 24;
 constexpr int WideRowGap = 32;
 
+// Where each paragraph of the introduction goes, in the order the catalogue gives them.
 struct IntroPlacement
 {
     const char* labelName;
@@ -29,7 +29,7 @@ struct IntroPlacement
     QColor colour;
 };
 
-const std::array<IntroPlacement, 4> IntroPlacements = {{
+const std::array<IntroPlacement, YogaIntroductionCount> IntroPlacements = {{
     {"Label33", {16, 16, 737, 41}, Style::cyan},
     {"Label36", {16, 56, 737, 73}, Style::lightYellow},
     {"Label35", {16, 176, 185, 209}, LightGreen},
@@ -113,11 +113,16 @@ void AsanaLabel::mouseMoveEvent(QMouseEvent* event)
     event->accept();
 }
 
-AsanaBrowser::AsanaBrowser(QWidget* fraSelectYoga, const AppState& state)
+AsanaBrowser::AsanaBrowser(QWidget* fraSelectYoga)
     : QObject(fraSelectYoga)
-    , m_state(state)
     , m_fraSelectYoga(fraSelectYoga)
 {
+    for (const QString& sign : signNames()) {
+        auto* frame = new QGroupBox(m_fraSelectYoga);
+        frame->setObjectName(QLatin1String("fra") + sign);
+        frame->setGeometry(216, 168, 329, 209);
+        frame->hide();
+    }
     buildIntroduction();
     QVector<AsanaLabel*> allLabels;
     for (int sign = 0; sign < SignCount; ++sign)
@@ -128,11 +133,10 @@ AsanaBrowser::AsanaBrowser(QWidget* fraSelectYoga, const AppState& state)
 
 void AsanaBrowser::buildIntroduction()
 {
-    const auto& paragraphs = YogaIntroduction();
-    for (std::size_t i = 0; i < paragraphs.size(); ++i) {
-        const IntroPlacement& place = IntroPlacements[i];
-        QLabel* paragraph = Style::label(m_fraSelectYoga, place.labelName, QString::fromUtf8(paragraphs[i].text),
-            place.geometry, place.colour, Style::verdana(8.25));
+    for (int i = 0; i < YogaIntroductionCount; ++i) {
+        const IntroPlacement& place = IntroPlacements[std::size_t(i)];
+        QLabel* paragraph = Style::label(m_fraSelectYoga, place.labelName, yogaIntroduction(i), place.geometry,
+            place.colour, Style::verdana(8.25));
         paragraph->setWordWrap(true);
         paragraph->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
@@ -161,11 +165,10 @@ QVector<AsanaLabel*> AsanaBrowser::buildSignFrame(int sign)
     Style::setForeground(frame, Qt::black);
     Style::setBackground(frame, Style::lightYellow);
 
-    for (const AsanaRecommendation& entry : AsanaRecommendations()) {
-        if (name != QLatin1String(entry.sign))
-            continue;
-        auto* label = new AsanaLabel(entry.asana, AsanaDisplayName(entry.asana), frame);
-        label->setObjectName(QLatin1String(entry.labelName));
+    for (const RecommendedAsana& recommended : recommendedAsanas(name)) {
+        auto* label = new AsanaLabel(recommended.number, asana(recommended.number).displayName, frame);
+        // Named as the report heads the asana for this sign, so each sign's entry has a name of its own.
+        label->setObjectName(QLatin1String("lbl") + QString(recommended.heading).remove(QLatin1Char(' ')) + name);
         label->resize(Style::captionSize(label));
         connect(label, &LinkLabel::clicked, this, [this, label] { asanaLabel_Click(label); });
         labels.append(label);
@@ -228,8 +231,8 @@ void AsanaBrowser::buildDetailPage()
     Style::setBackground(m_lblAsanaName, Style::lightYellow);
     // The stand-in face is wider than Verdana: widen the plate about its centre to fit the longest name.
     int widest = m_lblAsanaName->width();
-    for (int asana = 1; asana <= AsanaCount; ++asana)
-        widest = qMax(widest, Style::textWidth(m_lblAsanaName->font(), AsanaDisplayName(asana)) + 8);
+    for (const Asana& entry : asanaCatalogue())
+        widest = qMax(widest, Style::textWidth(m_lblAsanaName->font(), entry.displayName) + 8);
     m_lblAsanaName->setGeometry(
         QRect(0, 16, widest, 20).translated(m_lblAsanaName->geometry().center().x() - widest / 2, 0));
 
@@ -237,10 +240,24 @@ void AsanaBrowser::buildDetailPage()
     connect(m_cmdYogaBack, &QPushButton::clicked, this, &AsanaBrowser::cmdYogaBack_Click);
 }
 
+void AsanaBrowser::showSign(const QString& sign)
+{
+    m_sign = sign;
+    for (QWidget* frame : m_signFrames) {
+        if (frame)
+            frame->setVisible(frame == signFrame(sign));
+    }
+}
+
+QWidget* AsanaBrowser::signFrame(const QString& sign) const
+{
+    const qsizetype index = signNames().indexOf(sign);
+    return index < 0 ? nullptr : m_signFrames[std::size_t(index)];
+}
+
 void AsanaBrowser::asanaLabel_Click(AsanaLabel* label)
 {
-    const int asana = label->asana();
-    const AsanaRecord& record = m_state.asanaCatalogue[asana - 1];
+    const Asana& shown = asana(label->asana());
     m_openedFrom = label;
     // Opened from the keyboard, the keyboard follows onto the page rather than wherever hiding the list leaves it.
     const bool keyboardOnList = label->hasFocus();
@@ -250,24 +267,22 @@ void AsanaBrowser::asanaLabel_Click(AsanaLabel* label)
         m_txtYogaDefination->setFocus(Qt::OtherFocusReason);
     label->parentWidget()->hide();
     // A picture that cannot be fetched leaves the previous one in place.
-    const QPixmap picture
-        = Style::picture(QStringLiteral(":/assets/") + AsanaPictureKey(asana), m_picYoga->devicePixelRatio());
+    const QPixmap picture = Style::picture(shown.picture, m_picYoga->devicePixelRatio());
     if (!picture.isNull())
         m_picYoga->setPixmap(picture);
-    m_lblEnglishName->setText(record[EnglishName]);
-    showFromFirstLine(m_txtYogaDefination, record[Definition]);
-    showFromFirstLine(m_txtProcedure, record[Procedure]);
-    showFromFirstLine(m_txtBenefits, record[Benefits]);
-    showFromFirstLine(m_txtContradiction, record[ContraIndication]);
-    m_lblAsanaName->setText(AsanaDisplayName(asana));
+    m_lblEnglishName->setText(shown.englishName);
+    showFromFirstLine(m_txtYogaDefination, shown.definition);
+    showFromFirstLine(m_txtProcedure, shown.procedure);
+    showFromFirstLine(m_txtBenefits, shown.benefits);
+    showFromFirstLine(m_txtContradiction, shown.contraIndication);
+    m_lblAsanaName->setText(shown.displayName);
 }
 
 void AsanaBrowser::cmdYogaBack_Click()
 {
     const bool keyboardOnPage = m_fraYogaProcedure->isAncestorOf(QApplication::focusWidget());
-    const int sign = signNames().indexOf(m_state.currentSign);
-    if (sign >= 0 && m_signFrames[sign])
-        m_signFrames[sign]->show();
+    if (QWidget* frame = signFrame(m_sign))
+        frame->show();
     // The keyboard goes back to the asana it came from, not on to the next control after the page.
     if (keyboardOnPage && m_openedFrom && m_openedFrom->isVisible())
         m_openedFrom->setFocus(Qt::OtherFocusReason);

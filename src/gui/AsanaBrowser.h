@@ -9,7 +9,6 @@
 
 #include <array>
 
-struct AppState;
 class QFrame;
 class QPlainTextEdit;
 class QPushButton;
@@ -45,8 +44,13 @@ class AsanaBrowser : public QObject
 public:
     static constexpr int SignCount = 12;
 
-    // fraSelectYoga must already hold the twelve hidden sign frames fraAries ... fraPisces.
-    AsanaBrowser(QWidget* fraSelectYoga, const AppState& state);
+    // Builds the tab's contents into fraSelectYoga, the twelve sign frames fraAries ... fraPisces hidden.
+    explicit AsanaBrowser(QWidget* fraSelectYoga);
+
+    // Brings up the sign's frame with its asanas, in place of any other.
+    void showSign(const QString& sign);
+    // The frame of a sign; nullptr for a name that is no sign.
+    QWidget* signFrame(const QString& sign) const;
 
     void asanaLabel_Click(AsanaLabel* label);
     void cmdYogaBack_Click();
@@ -56,8 +60,8 @@ private:
     QVector<AsanaLabel*> buildSignFrame(int sign);
     void buildDetailPage();
 
-    const AppState& m_state;
     QWidget* m_fraSelectYoga;
+    QString m_sign;
     std::array<QWidget*, SignCount> m_signFrames {};
 
     QFrame* m_fraYogaProcedure = nullptr;

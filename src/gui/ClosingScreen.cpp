@@ -76,7 +76,7 @@ ClosingScreen::ClosingScreen(Application& app)
     Style::setBackground(this, Qt::white);
 
     iconPicture(this, "picNagscreen2Icon", {24, 8, 36, 36});
-    m_lblCaption = Style::label(this, "lblNagScreen2Caption", {}, {72, 16, 0, 0}, Qt::black, Style::verdana(18, true));
+    m_title = Style::label(this, "lblNagScreen2Caption", {}, {72, 16, 0, 0}, Qt::black, Style::verdana(18, true));
     m_supportMessage = Style::label(this, "Label2", {}, {8, 56, 465, 73}, Qt::black, Style::verdana(9.75, true));
     m_supportMessage->setWordWrap(true);
     m_supportMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -104,7 +104,11 @@ ClosingScreen::ClosingScreen(Application& app)
     setTabOrder(m_txtFriendName, m_txtMessage);
     setTabOrder(m_txtMessage, findChild<QWidget*>(QStringLiteral("lblGoToHome")));
 
-    Form_Load();
+    setWindowTitle(Style::windowCaption);
+    m_title->setText(Style::windowCaption);
+    m_title->adjustSize();
+    pickSupportMessage();
+    Style::centreOnScreen(this);
     m_cmdClose->setFocus();
 }
 
@@ -145,16 +149,11 @@ void ClosingScreen::buildDownloadFrame()
     connect(goToHome, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("lorewellsoftwares")); });
 }
 
-void ClosingScreen::Form_Load()
+void ClosingScreen::pickSupportMessage()
 {
-    setWindowTitle(Style::windowCaption);
-    m_lblCaption->setText(Style::windowCaption);
-    m_lblCaption->adjustSize();
-
     Platform& platform = m_app.platform();
     platform.seedRandom(quint32(platform.now().toMSecsSinceEpoch()));
     m_supportMessage->setText(SupportMessages[supportMessageNumber(platform.random())]);
-    Style::centreOnScreen(this);
 }
 
 QString ClosingScreen::messageText() const
@@ -209,7 +208,7 @@ void ClosingScreen::cmdSubmit_Click()
         m_app.platform().showMessage(*problem, MessageIcon::Critical);
         return;
     }
-    SubmitReferral(m_app.platform(), record);
+    submitReferral(m_app.platform(), record);
 }
 
 void ClosingScreen::Check1_Click(bool checked)

@@ -31,7 +31,7 @@ protected:
 private:
     void buildReferralFrame();
     void buildDownloadFrame();
-    void Form_Load();
+    void pickSupportMessage();
     QString boxText(QWidget* box) const;
     void setBoxText(QWidget* box, const QString& text);
     QString placeholderOf(QWidget* box) const;
@@ -39,7 +39,7 @@ private:
     void Check1_Click(bool checked);
 
     Application& m_app;
-    QLabel* m_lblCaption = nullptr;
+    QLabel* m_title = nullptr;
     QLabel* m_supportMessage = nullptr;
     QCheckBox* m_visitSite = nullptr;
     QPushButton* m_cmdClose = nullptr;

@@ -1,12 +1,9 @@
 #include "gui/MainWindow.h"
 
-#include "gui/FillReading.h"
-#include "core/AsanaCatalogue.h"
 #include "core/Promotions.h"
-#include "core/UpdateReminder.h"
+#include "core/Reading.h"
 #include "core/Platform.h"
 #include "core/TrimSpaces.h"
-#include "gui/ReadingWindow.h"
 #include "core/ReadingFile.h"
 #include "gui/ReadingFileStore.h"
 #include "gui/Application.h"
@@ -63,9 +60,6 @@ QStringList numbers(int first, int last)
     return result;
 }
 
-const QStringList MonthNames {"January", "February", "March", "April", "May", "June", "July", "August", "September",
-    "October", "November", "December"};
-
 } // namespace
 
 MainWindow::MainWindow(Application& app)
@@ -82,7 +76,7 @@ MainWindow::MainWindow(Application& app)
     buildMenus();
     Style::fixWindowSize(this, ClientSize + QSize(0, menuBar()->sizeHint().height()));
 
-    Form_Load();
+    fillDateLists();
     m_txtName->setFocus();
 }
 
@@ -201,11 +195,10 @@ void MainWindow::buildMenus()
     addSiteMenus(menuBar(), this, m_app, "Check for Software &Update");
 }
 
-void MainWindow::Form_Load()
+void MainWindow::fillDateLists()
 {
-    RemindAboutUpdate(m_app.platform(), m_app.applicationName());
     m_cboDate->addItems(numbers(1, 31));
-    m_cboMonth->addItems(MonthNames);
+    m_cboMonth->addItems(monthNames());
     m_cboYear->addItems(numbers(1900, 2050));
     for (QComboBox* list : {m_cboDate, m_cboMonth, m_cboYear})
         list->setCurrentIndex(0);
@@ -221,7 +214,7 @@ void MainWindow::pickPromotion(double draw)
         bringLinkToFront(m_lblFullBrand, m_lblCobrand);
 }
 
-bool MainWindow::ValidateInput()
+bool MainWindow::inputIsValid()
 {
     const InputFields fields {
         m_txtName->text(), m_cboYear->currentText(), m_cboMonth->currentIndex(), m_cboDate->currentIndex()};
@@ -236,22 +229,10 @@ bool MainWindow::ValidateInput()
 
 void MainWindow::cmdNext_Click()
 {
-    if (!ValidateInput())
+    if (!inputIsValid())
         return;
-
-    AppState& state = m_app.state();
-    state.readingInput.Name = trimSpaces(m_txtName->text());
-    state.readingInput.Year = qint16(m_cboYear->currentText().trimmed().toInt());
-    state.readingInput.Month = m_cboMonth->currentText().trimmed();
-    state.readingInput.Day = qint16(m_cboDate->currentText().trimmed().toInt());
-    DetermineSunSign(state.currentSign, m_cboMonth->currentIndex(), m_cboDate->currentIndex());
-    FillSignProfile(m_app);
-    FillConstitution(m_app);
-    BuildAsanaCatalogue(state.asanaCatalogue);
-    hide();
-    m_app.hideClosingScreen();
-    if (ReadingWindow* display = m_app.readingWindow())
-        display->showReading();
+    m_app.showReading({trimSpaces(m_txtName->text()), m_cboDate->currentText().toInt(), m_cboMonth->currentText(),
+        m_cboYear->currentText().toInt()});
 }
 
 void MainWindow::cmdOpen_Click()
@@ -286,7 +267,6 @@ void MainWindow::openReadingFile(const QString& path)
     m_cboMonth->setCurrentIndex(month);
     m_cboYear->setCurrentIndex(year);
     cmdNext_Click();
-    m_app.hideClosingScreen();
 }
 
 bool MainWindow::txtName_KeyPress(QKeyEvent* event)

@@ -36,8 +36,9 @@ protected:
 private:
     void buildPanel(QWidget* central);
     void buildMenus();
-    void Form_Load();
-    bool ValidateInput();
+    void fillDateLists();
+    // Shows the message of the first check the input fails.
+    bool inputIsValid();
     // False when the key was refused or replaced and must not reach the box.
     bool txtName_KeyPress(QKeyEvent* event);
     void cmdOpen_Click();

@@ -6,15 +6,13 @@
 #include "gui/Application.h"
 #include "gui/Menus.h"
 #include "gui/style/Style.h"
-#include "core/SunSign.h"
-#include "gui/MainWindow.h"
 
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTextCursor>
 
 #include <functional>
 #include <iterator>
@@ -47,33 +45,38 @@ struct Row
     const char* field;
     QRect fieldAt;
     Look look;
+    QString Reading::*value;
     const char* headingLink = nullptr; // the heading is also a link of this name
 };
 
 const Row CharacteristicsRows[] = {
-    {"Your Sun Sign", {24, 24}, "lblSunSign", {208, 22, 330, 22}, Look::SignName},
-    {"Element", {24, 53}, "lblSunSignElement", {208, 53, 330, 17}, Look::Value},
-    {"Lucky Number", {24, 82}, "lblSunSignNumber", {208, 82, 330, 17}, Look::Value},
-    {"Lucky Color", {24, 110}, "lblSunSignColor", {208, 110, 330, 17}, Look::Value, "Label19"},
-    {"Lucky Day", {24, 139}, "lblSunSignDay", {208, 139, 330, 17}, Look::Value},
-    {"Compatibility", {24, 168}, "lblSunSignCompatibility", {208, 168, 330, 17}, Look::Value},
-    {"Birthstone", {24, 197}, "lblSunSignBirthStone", {208, 197, 330, 17}, Look::Value},
-    {"Quality", {24, 226}, "lblSunSignQuality", {208, 226, 330, 17}, Look::Value},
-    {nullptr, {}, "lblSunSignFamousPersonBorn", {208, 264, 388, 29}, Look::Value},
-    {"Positive Traits", {24, 304}, "txtSunSignPositiveTraits", {24, 320, 360, 97}, Look::TextBox},
-    {"Negative Traits", {400, 304}, "txtSunSignNegativeTraits", {400, 320, 360, 97}, Look::TextBox},
+    {"Your Sun Sign", {24, 24}, "lblSunSign", {208, 22, 330, 22}, Look::SignName, &Reading::sign},
+    {"Element", {24, 53}, "lblSunSignElement", {208, 53, 330, 17}, Look::Value, &Reading::element},
+    {"Lucky Number", {24, 82}, "lblSunSignNumber", {208, 82, 330, 17}, Look::Value, &Reading::luckyNumber},
+    {"Lucky Color", {24, 110}, "lblSunSignColor", {208, 110, 330, 17}, Look::Value, &Reading::luckyColor, "Label19"},
+    {"Lucky Day", {24, 139}, "lblSunSignDay", {208, 139, 330, 17}, Look::Value, &Reading::luckyDay},
+    {"Compatibility", {24, 168}, "lblSunSignCompatibility", {208, 168, 330, 17}, Look::Value,
+        &Reading::compatibility},
+    {"Birthstone", {24, 197}, "lblSunSignBirthStone", {208, 197, 330, 17}, Look::Value, &Reading::birthStone},
+    {"Quality", {24, 226}, "lblSunSignQuality", {208, 226, 330, 17}, Look::Value, &Reading::quality},
+    {nullptr, {}, "lblSunSignFamousPersonBorn", {208, 264, 388, 29}, Look::Value, &Reading::famousPeople},
+    {"Positive Traits", {24, 304}, "txtSunSignPositiveTraits", {24, 320, 360, 97}, Look::TextBox,
+        &Reading::positiveTraits},
+    {"Negative Traits", {400, 304}, "txtSunSignNegativeTraits", {400, 320, 360, 97}, Look::TextBox,
+        &Reading::negativeTraits},
 };
 
 const Row DietRows[] = {
-    {"Health Problems", {47, 48}, "txtHealthProblems", {8, 64, 185, 81}, Look::TextBox},
-    {"Required Diet", {248, 48}, "txtRequiredDiet", {197, 64, 185, 81}, Look::TextBox},
-    {"Diet to Avoid", {442, 48}, "txtDiettoAvoid", {387, 64, 185, 81}, Look::TextBox},
-    {"Diet Advice", {639, 48}, "txtDietAdvice", {576, 64, 185, 81}, Look::TextBox},
-    {"Constitution Type", {296, 148}, "lblConstitutionType", {416, 148, 120, 17}, Look::Value},
-    {nullptr, {}, "lblConstitutionTypeDesc", {16, 164, 734, 41}, Look::Paragraph},
+    {"Health Problems", {47, 48}, "txtHealthProblems", {8, 64, 185, 81}, Look::TextBox, &Reading::healthProblems},
+    {"Required Diet", {248, 48}, "txtRequiredDiet", {197, 64, 185, 81}, Look::TextBox, &Reading::requiredDiet},
+    {"Diet to Avoid", {442, 48}, "txtDiettoAvoid", {387, 64, 185, 81}, Look::TextBox, &Reading::dietToAvoid},
+    {"Diet Advice", {639, 48}, "txtDietAdvice", {576, 64, 185, 81}, Look::TextBox, &Reading::dietAdvice},
+    {"Constitution Type", {296, 148}, "lblConstitutionType", {416, 148, 120, 17}, Look::Value,
+        &Reading::element},
+    {nullptr, {}, "lblConstitutionTypeDesc", {16, 164, 734, 41}, Look::Paragraph, &Reading::constitution},
 };
 
-// The Excess and Low boxes share this layout; the field names differ.
+// The Excess and Low boxes share this layout; the field names and values differ.
 struct ConstitutionBox
 {
     const char* name;
@@ -83,33 +86,41 @@ struct ConstitutionBox
     const char* element;
     QPoint elementAt;
     const char* effects;
+    QString Reading::*effectsValue;
     const char* toTake;
+    QString Reading::*toTakeValue;
     const char* toAvoid;
+    QString Reading::*toAvoidValue;
     const char* remedy;
+    QString Reading::*remedyValue;
 };
 
 const ConstitutionBox ConstitutionBoxes[] = {
     {"fraExcess", "Excess", {4, 208, 377, 193}, {40, 8}, "lblConstitutionTypeExcess", {88, 8},
-        "txtConstitutionTypeExcessDesc", "lblExcessItemToBeTaken", "lblExcessItemToAvoid", "lblExcessRemedy"},
+        "txtConstitutionTypeExcessDesc", &Reading::excessEffects, "lblExcessItemToBeTaken",
+        &Reading::excessItemsToTake, "lblExcessItemToAvoid", &Reading::excessItemsToAvoid, "lblExcessRemedy",
+        &Reading::excessRemedy},
     {"fraLow", "Low", {387, 208, 377, 193}, {48, 8}, "lblConstitutionTypeLow", {80, 8}, "txtConstitutionTypeLowDesc",
-        "lblLowItemToBeTaken", "lblLowItemToAvoid", "lblLowRemedy"},
+        &Reading::lowEffects, "lblLowItemToBeTaken", &Reading::lowItemsToTake, "lblLowItemToAvoid",
+        &Reading::lowItemsToAvoid, "lblLowRemedy", &Reading::lowRemedy},
 };
 
 struct RatingCell
 {
     const char* field;
     QPoint at;
+    QString Reading::*value;
 };
 
 const RatingCell FitnessRatings[] = {
-    {"lblAthletic", {64, 16}},
-    {"lblMotivated", {232, 16}},
-    {"lblEndurance", {432, 16}},
-    {"lblFlexibility", {64, 72}},
-    {"lblRoutine", {232, 72}},
-    {"lblTeamWork", {432, 72}},
-    {"lblFocus", {64, 120}},
-    {"lblvariety", {232, 120}},
+    {"lblAthletic", {64, 16}, &Reading::athletic},
+    {"lblMotivated", {232, 16}, &Reading::motivated},
+    {"lblEndurance", {432, 16}, &Reading::endurance},
+    {"lblFlexibility", {64, 72}, &Reading::flexibility},
+    {"lblRoutine", {232, 72}, &Reading::routine},
+    {"lblTeamWork", {432, 72}, &Reading::teamWork},
+    {"lblFocus", {64, 120}, &Reading::focus},
+    {"lblvariety", {232, 120}, &Reading::variety},
 };
 
 // A tab page holding one brown frame of the given size; the fields inside are placed at fixed points.
@@ -178,23 +189,40 @@ QWidget* field(QWidget* parent, const char* name, const QRect& geometry, Look lo
     return label;
 }
 
-void addRows(QWidget* parent, const Row* first, const Row* last)
+QWidget* addField(QVector<ReadingField>& fields, QWidget* parent, const char* name, const QRect& geometry, Look look,
+    QString Reading::*value)
+{
+    QWidget* control = field(parent, name, geometry, look);
+    fields.append({control, value});
+    return control;
+}
+
+void addRows(QVector<ReadingField>& fields, QWidget* parent, const Row* first, const Row* last)
 {
     for (const Row* row = first; row != last; ++row) {
         QLabel* caption
             = row->heading ? heading(parent, QLatin1String(row->heading), row->headingAt, row->headingLink) : nullptr;
-        QWidget* value = field(parent, row->field, row->fieldAt, row->look);
+        QWidget* value = addField(fields, parent, row->field, row->fieldAt, row->look, row->value);
         if (caption)
             caption->setBuddy(value);
     }
 }
 
-// A field centred under its heading, wide enough for the longest value it shows.
-void centreUnder(QWidget* parent, const QLabel* over, const char* name, int top, int width, Look look)
+void addFieldUnder(QVector<ReadingField>& fields, QWidget* parent, const QLabel* over, const char* name, int top,
+    int width, Look look, QString Reading::*value)
 {
+    // Centred under its heading, wide enough for the longest value it shows.
     const int centre = over->geometry().center().x();
-    static_cast<QLabel*>(field(parent, name, {centre - width / 2, top, width, 22}, look))
+    static_cast<QLabel*>(addField(fields, parent, name, {centre - width / 2, top, width, 22}, look, value))
         ->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+}
+
+// Shows text from its first line, as a box scrolled to its end would be no use to read.
+void showFromFirstLine(QPlainTextEdit* box, const QString& text)
+{
+    box->setPlainText(text);
+    box->moveCursor(QTextCursor::Start);
+    box->ensureCursorVisible();
 }
 
 } // namespace
@@ -237,7 +265,9 @@ ReadingWindow::ReadingWindow(Application& app)
     buildMenus();
     Style::fixWindowSize(this, ClientSize + QSize(0, menuBar()->sizeHint().height()));
 
-    Form_Load();
+    m_tabs->setCurrentIndex(0);
+    m_healthTabs->setCurrentIndex(0);
+    m_cmdBack->setFocus();
 }
 
 void ReadingWindow::buildBanner(QWidget* central)
@@ -256,7 +286,7 @@ void ReadingWindow::buildBanner(QWidget* central)
 
 void ReadingWindow::buildCharacteristicsTab(QWidget* frame)
 {
-    addRows(frame, std::begin(CharacteristicsRows), std::end(CharacteristicsRows));
+    addRows(m_fields, frame, std::begin(CharacteristicsRows), std::end(CharacteristicsRows));
 
     // Looks like the other headings, but Tab still reaches it.
     auto* luckyColor = frame->findChild<LinkLabel*>(QStringLiteral("Label19"));
@@ -268,20 +298,20 @@ void ReadingWindow::buildCharacteristicsTab(QWidget* frame)
     famous->setGeometry(24, 264, 176, 30);
     famous->setBuddy(frame->findChild<QLabel*>(QStringLiteral("lblSunSignFamousPersonBorn")));
 
-    auto* picture = new QLabel(frame);
-    picture->setObjectName(QStringLiteral("picSunSign"));
-    picture->setGeometry(552, 24, 202, 202);
-    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picture->setAlignment(Qt::AlignCenter);
+    m_signPicture = new QLabel(frame);
+    m_signPicture->setObjectName(QStringLiteral("picSunSign"));
+    m_signPicture->setGeometry(552, 24, 202, 202);
+    m_signPicture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_signPicture->setAlignment(Qt::AlignCenter);
 }
 
 void ReadingWindow::buildDietTab(QWidget* page)
 {
     QLabel* yourSign = heading(page, QStringLiteral("Your Sun Sign"), {168, 8});
-    centreUnder(page, yourSign, "lblSunSignYourSunSign", 24, 150, Look::SignName);
+    addFieldUnder(m_fields, page, yourSign, "lblSunSignYourSunSign", 24, 150, Look::SignName, &Reading::sign);
     QLabel* bodyPart = heading(page, QStringLiteral("Body Part Ruled By Sun Sign"), {440, 8});
-    centreUnder(page, bodyPart, "lblBodyPartBySunSign", 24, 200, Look::Value);
-    addRows(page, std::begin(DietRows), std::end(DietRows));
+    addFieldUnder(m_fields, page, bodyPart, "lblBodyPartBySunSign", 24, 200, Look::Value, &Reading::bodyParts);
+    addRows(m_fields, page, std::begin(DietRows), std::end(DietRows));
 
     for (const ConstitutionBox& layout : ConstitutionBoxes) {
         QWidget* frame = box(page, layout.name, layout.geometry);
@@ -289,14 +319,14 @@ void ReadingWindow::buildDietTab(QWidget* page)
             = Style::label(frame, "", QLatin1String(layout.caption), {}, Style::yellow, Style::verdana(8.25, true));
         caption->move(layout.captionAt);
         caption->resize(Style::captionSize(caption));
-        field(frame, layout.element, {layout.elementAt, QSize(80, 17)}, Look::Value);
-        caption->setBuddy(field(frame, layout.effects, {8, 24, 137, 161}, Look::TextBox));
+        addField(m_fields, frame, layout.element, {layout.elementAt, QSize(80, 17)}, Look::Value, &Reading::element);
+        caption->setBuddy(addField(m_fields, frame, layout.effects, {8, 24, 137, 161}, Look::TextBox, layout.effectsValue));
         const Row items[] = {
-            {"Items to be taken", {208, 8}, layout.toTake, {152, 24, 217, 41}, Look::Item},
-            {"Items to Avoid", {216, 64}, layout.toAvoid, {152, 80, 217, 41}, Look::Item},
-            {"Remedy", {240, 120}, layout.remedy, {152, 136, 217, 45}, Look::Item},
+            {"Items to be taken", {208, 8}, layout.toTake, {152, 24, 217, 41}, Look::Item, layout.toTakeValue},
+            {"Items to Avoid", {216, 64}, layout.toAvoid, {152, 80, 217, 41}, Look::Item, layout.toAvoidValue},
+            {"Remedy", {240, 120}, layout.remedy, {152, 136, 217, 45}, Look::Item, layout.remedyValue},
         };
-        addRows(frame, std::begin(items), std::end(items));
+        addRows(m_fields, frame, std::begin(items), std::end(items));
     }
 }
 
@@ -319,21 +349,15 @@ void ReadingWindow::buildFitnessTab(QWidget* page)
 
     QWidget* ratings = box(page, "fraFitnessRatings", {128, 40, 633, 161});
     for (const RatingCell& cell : FitnessRatings)
-        field(ratings, cell.field, {cell.at, QSize(190, 17)}, Look::Value);
-    field(page, "txtSunSignDesc", {128, 248, 633, 129}, Look::TextBox);
+        addField(m_fields, ratings, cell.field, {cell.at, QSize(190, 17)}, Look::Value, cell.value);
+    addField(m_fields, page, "txtSunSignDesc", {128, 248, 633, 129}, Look::TextBox, &Reading::fitnessAdvice);
     for (const auto& captionBox : captionBoxes)
         page->findChild<QWidget*>(QLatin1String(captionBox.captioned))->setAccessibleName(captionBox.caption);
 }
 
 void ReadingWindow::buildYogaTab()
 {
-    for (const QString& sign : signNames()) {
-        auto* frame = new QGroupBox(m_fraSelectYoga);
-        frame->setObjectName(QLatin1String("fra") + sign);
-        frame->setGeometry(216, 168, 329, 209);
-        frame->hide();
-    }
-    new AsanaBrowser(m_fraSelectYoga, m_app.state());
+    m_asanaBrowser = new AsanaBrowser(m_fraSelectYoga);
 }
 
 QWidget* ReadingWindow::buildBottomStrip(QWidget* central)
@@ -391,31 +415,23 @@ void ReadingWindow::buildMenus()
     addSiteMenus(menuBar(), this, m_app, "&Check for Software Update");
 }
 
-QGroupBox* ReadingWindow::signFrame(const QString& sign) const
+void ReadingWindow::showReading(const Reading& reading)
 {
-    if (sign.isEmpty())
-        return nullptr;
-    return m_fraSelectYoga->findChild<QGroupBox*>(QStringLiteral("fra") + sign, Qt::FindDirectChildrenOnly);
-}
+    m_reading = reading;
+    for (const ReadingField& field : qAsConst(m_fields)) {
+        const QString& value = reading.*field.value;
+        if (auto* box = qobject_cast<QPlainTextEdit*>(field.control))
+            showFromFirstLine(box, value);
+        else
+            static_cast<QLabel*>(field.control)->setText(value);
+    }
+    // A picture that is not there leaves the box empty rather than showing the last one.
+    m_signPicture->setPixmap(Style::picture(reading.picture, m_signPicture->devicePixelRatio()));
+    m_asanaBrowser->showSign(reading.sign);
 
-void ReadingWindow::showReading()
-{
     Style::centreOnScreen(this);
     show();
     activateWindow();
-}
-
-void ReadingWindow::Form_Load()
-{
-    m_tabs->setCurrentIndex(0);
-    m_healthTabs->setCurrentIndex(0);
-    m_cmdBack->setFocus();
-}
-
-void ReadingWindow::Form_Unload()
-{
-    emit unloaded();
-    m_app.showClosingScreen();
 }
 
 void ReadingWindow::cmdPrint_Click()
@@ -425,17 +441,14 @@ void ReadingWindow::cmdPrint_Click()
 
 void ReadingWindow::openReportWindow()
 {
-    ReportWindow::showModal(m_app, this);
+    ReportWindow::showModal(m_app, m_reading, this);
 }
 
 void ReadingWindow::cmdBack_Click()
 {
-    Application& app = m_app;
+    m_backToMainWindow = true;
     // The window is destroyed later, once control is back in the event loop.
     close();
-    if (MainWindow* main = app.mainWindow())
-        main->show();
-    app.hideClosingScreen();
 }
 
 void ReadingWindow::cmdExit_Click()
@@ -451,6 +464,10 @@ void ReadingWindow::keyPressEvent(QKeyEvent* event)
 
 void ReadingWindow::closeEvent(QCloseEvent* event)
 {
-    Form_Unload();
+    emit closed();
+    if (m_backToMainWindow)
+        m_app.showMainWindow();
+    else
+        m_app.showClosingScreen();
     event->accept();
 }

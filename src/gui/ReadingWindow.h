@@ -1,11 +1,22 @@
 #pragma once
 
+#include "core/Reading.h"
+
 #include <QMainWindow>
+#include <QVector>
 
 class Application;
-class QGroupBox;
+class AsanaBrowser;
+class QLabel;
 class QPushButton;
 class QTabWidget;
+
+// A control of the reading window that shows one value of the reading: a label's caption or a text box's text.
+struct ReadingField
+{
+    QWidget* control;
+    QString Reading::*value;
+};
 
 // The reading window: one reading's characteristics, health and diet, fitness and yoga asanas.
 class ReadingWindow : public QMainWindow
@@ -14,21 +25,18 @@ class ReadingWindow : public QMainWindow
 public:
     explicit ReadingWindow(Application& app);
 
-    // The "Yoga Asanas" tab's frame, holding the twelve sign frames.
-    QWidget* fraSelectYoga() const { return m_fraSelectYoga; }
-    // The hidden frame fraAries ... fraPisces of a sign; nullptr for a name that is no sign.
-    QGroupBox* signFrame(const QString& sign) const;
-
-    // Shows the window, modeless and centred, as the reading action's last step.
-    void showReading();
+    // Fills every field from the reading and shows the window, modeless and centred.
+    void showReading(const Reading& reading);
+    const Reading& reading() const { return m_reading; }
+    AsanaBrowser* asanaBrowser() const { return m_asanaBrowser; }
 
     void cmdPrint_Click();
     void cmdBack_Click();
     void cmdExit_Click();
 
 signals:
-    // The window has been unloaded and is about to be destroyed.
-    void unloaded();
+    // The window has been closed and is about to be destroyed.
+    void closed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -44,12 +52,15 @@ private:
     QWidget* buildBottomStrip(QWidget* central);
     void buildPromotions(QWidget* bottomStrip);
     void buildMenus();
-    void Form_Load();
-    void Form_Unload();
     // Opens the report window modally over this one; the report work fills it in.
     void openReportWindow();
 
     Application& m_app;
+    Reading m_reading;
+    QVector<ReadingField> m_fields;
+    QLabel* m_signPicture = nullptr;
+    AsanaBrowser* m_asanaBrowser = nullptr;
+    bool m_backToMainWindow = false;
     QTabWidget* m_tabs = nullptr;
     QTabWidget* m_healthTabs = nullptr;
     QWidget* m_fraSelectYoga = nullptr;

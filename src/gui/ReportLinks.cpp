@@ -16,7 +16,7 @@ ReportLinks::ReportLinks(Platform& platform)
 
 ReportLinks::~ReportLinks()
 {
-    DetachReportLinks();
+    detach();
 }
 
 QTextEdit* ReportLinks::box() const
@@ -29,9 +29,9 @@ QWidget* ReportLinks::window() const
     return m_window;
 }
 
-void ReportLinks::AttachReportLinks(QTextEdit* box, QWidget* window)
+void ReportLinks::attach(QTextEdit* box, QWidget* window)
 {
-    DetachReportLinks();
+    detach();
     if (!box)
         return;
     m_box = box;
@@ -45,7 +45,7 @@ void ReportLinks::AttachReportLinks(QTextEdit* box, QWidget* window)
     m_attached = true;
 }
 
-void ReportLinks::DetachReportLinks()
+void ReportLinks::detach()
 {
     if (!m_attached)
         return;

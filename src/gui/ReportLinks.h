@@ -17,9 +17,9 @@ public:
     ~ReportLinks() override;
 
     // Starts watching the box: marks every web address in it, now and as text arrives.
-    void AttachReportLinks(QTextEdit* box, QWidget* window);
+    void attach(QTextEdit* box, QWidget* window);
     // Stops watching and forgets the box and window; harmless when nothing is attached.
-    void DetachReportLinks();
+    void detach();
 
     bool isAttached() const { return m_attached; }
     QTextEdit* box() const;

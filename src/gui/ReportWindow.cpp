@@ -1,18 +1,15 @@
 #include "gui/ReportWindow.h"
 
 #include "core/Promotions.h"
+#include "core/ReportComposer.h"
 #include "core/Platform.h"
 #include "core/ReadingFile.h"
 #include "gui/ReadingFileStore.h"
 #include "gui/ReportLinks.h"
 #include "gui/Application.h"
 #include "gui/style/Style.h"
-#include "gui/MainWindow.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -24,20 +21,6 @@ const QSize ClientSize {512, 507};
 const QString SloganCaption = QStringLiteral("The friendliest yoga forum is at Lorewell");
 const QString VisitCaption = QStringLiteral("Click Here To Visit Lorewell Now");
 
-// The text a control shows: a label's caption or a text box's text; nothing for any other control.
-std::optional<QString> controlText(const QWidget* control)
-{
-    if (const auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    if (const auto* box = qobject_cast<const QPlainTextEdit*>(control))
-        return box->toPlainText();
-    if (const auto* box = qobject_cast<const QTextEdit*>(control))
-        return box->toPlainText();
-    if (const auto* list = qobject_cast<const QComboBox*>(control))
-        return list->currentText();
-    return std::nullopt;
-}
-
 QTextCharFormat charFormat(const ReportFormat& format)
 {
     QTextCharFormat result;
@@ -48,27 +31,9 @@ QTextCharFormat charFormat(const ReportFormat& format)
 
 } // namespace
 
-ReportSnapshot takeReportSnapshot(Application& app, const QWidget* readingWindow)
+ReportWindow* ReportWindow::showModal(Application& app, const Reading& reading, QWidget* readingWindow)
 {
-    ReportSnapshot snapshot;
-    const AppState& state = app.state();
-    snapshot.name = state.readingInput.Name;
-    snapshot.currentSign = state.currentSign;
-    snapshot.asanas = reportAsanaSections(state.currentSign, state.asanaCatalogue);
-    const MainWindow* main = app.mainWindow();
-    for (const QString& name : reportFieldNames()) {
-        const QWidget* source
-            = name.startsWith(QLatin1String("cbo")) ? static_cast<const QWidget*>(main) : readingWindow;
-        const QWidget* control = source ? source->findChild<QWidget*>(name) : nullptr;
-        if (const std::optional<QString> text = controlText(control))
-            snapshot.fields.insert(name, *text);
-    }
-    return snapshot;
-}
-
-ReportWindow* ReportWindow::showModal(Application& app, QWidget* readingWindow)
-{
-    auto* window = new ReportWindow(app, readingWindow);
+    auto* window = new ReportWindow(app, reading, readingWindow);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
     window->show();
@@ -76,23 +41,23 @@ ReportWindow* ReportWindow::showModal(Application& app, QWidget* readingWindow)
     return window;
 }
 
-ReportWindow::ReportWindow(Application& app, QWidget* readingWindow)
+ReportWindow::ReportWindow(Application& app, const Reading& reading, QWidget* readingWindow)
     : QWidget(readingWindow, Qt::Dialog)
     , m_app(app)
-    , m_readingWindow(readingWindow)
+    , m_reading(reading)
 {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(Style::windowCaption);
     Style::setBackground(this, Style::brown);
     Style::fixWindowSize(this, ClientSize);
     buildControls();
-    Form_Load();
+    showReport();
 }
 
 ReportWindow::~ReportWindow()
 {
     // Destroyed without a close, with the reading window for instance, it still lets go of the hook.
-    Form_Unload();
+    detachLinks();
 }
 
 void ReportWindow::buildControls()
@@ -141,19 +106,14 @@ void ReportWindow::buildControls()
     m_reportView->setFocus();
 }
 
-void ReportWindow::Form_Load()
+void ReportWindow::showReport()
 {
-    m_app.reportLinks().AttachReportLinks(m_reportView, this);
-    appendRuns(composeReport(takeReportSnapshot(m_app, m_readingWindow)));
-}
-
-void ReportWindow::appendRuns(const QVector<ReportRun>& runs)
-{
+    m_app.reportLinks().attach(m_reportView, this);
     QTextCursor cursor(m_reportView->document());
     cursor.movePosition(QTextCursor::End);
     // One edit: the box lays the document out once, and link detection sees it once.
     cursor.beginEditBlock();
-    for (const ReportRun& run : runs)
+    for (const ReportRun& run : composeReport(m_reading))
         cursor.insertText(run.text, charFormat(run.format));
     cursor.endEditBlock();
     // Opens at the top with nothing selected, so Print offers the whole report.
@@ -165,7 +125,7 @@ void ReportWindow::cmdSave_Click()
     const QString path = m_app.platform().getSaveFileName(readingFileSaveRequest());
     if (path.isEmpty())
         return;
-    writeReadingFile(withReadingFileExtension(path), encodeReadingFile(m_app.state().readingInput));
+    writeReadingFile(withReadingFileExtension(path), encodeReadingFile(m_reading.input));
 }
 
 void ReportWindow::cmdPrint_Click()
@@ -177,14 +137,14 @@ void ReportWindow::cmdPrint_Click()
     m_reportView->print(&printer);
 }
 
-void ReportWindow::Form_Unload()
+void ReportWindow::detachLinks()
 {
     if (m_app.reportLinks().box() == m_reportView)
-        m_app.reportLinks().DetachReportLinks();
+        m_app.reportLinks().detach();
 }
 
 void ReportWindow::closeEvent(QCloseEvent* event)
 {
-    Form_Unload();
+    detachLinks();
     event->accept();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ReportComposer.h"
+#include "core/Reading.h"
 
 #include <QWidget>
 
@@ -14,10 +14,10 @@ class ReportWindow : public QWidget
 {
     Q_OBJECT
 public:
-    // Opens the report of the reading that readingWindow shows, modal, destroyed when closed.
-    static ReportWindow* showModal(Application& app, QWidget* readingWindow);
+    // Opens the report of the reading over the window that shows it, modal, destroyed when closed.
+    static ReportWindow* showModal(Application& app, const Reading& reading, QWidget* readingWindow);
 
-    ReportWindow(Application& app, QWidget* readingWindow);
+    ReportWindow(Application& app, const Reading& reading, QWidget* readingWindow);
     ~ReportWindow() override;
 
     QTextBrowser* reportView() const { return m_reportView; }
@@ -30,17 +30,13 @@ protected:
 
 private:
     void buildControls();
-    void Form_Load();
-    void Form_Unload();
-    void appendRuns(const QVector<ReportRun>& runs);
+    void showReport();
+    void detachLinks();
 
     Application& m_app;
-    QWidget* m_readingWindow;
+    Reading m_reading;
     QTextBrowser* m_reportView = nullptr;
     QPushButton* m_cmdSave = nullptr;
     QPushButton* m_cmdPrint = nullptr;
 };
 
-// What the report is made from: the reading window's fields by control name, the main window's date lists, the
-// reading's name and sign, and the sign's asanas from the catalogue.
-ReportSnapshot takeReportSnapshot(Application& app, const QWidget* readingWindow);

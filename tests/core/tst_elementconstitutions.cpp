@@ -6,14 +6,16 @@
 
 namespace {
 
-QMap<QString, QString> fieldsByControl(const QString& element)
+// The element's texts by the name of the member that holds them.
+QMap<QString, QString> textsOf(const QString& element)
 {
-    QMap<QString, QString> values;
-    if (const ElementConstitution* record = findElementConstitution(element)) {
-        for (const ReadingField& field : constitutionFields(*record))
-            values.insert(field.control, field.value);
-    }
-    return values;
+    const ElementConstitution* c = findElementConstitution(element);
+    if (!c)
+        return {};
+    return {{"description", c->description}, {"excessEffects", c->excessEffects},
+        {"excessItemToTake", c->excessItemToTake}, {"excessItemToAvoid", c->excessItemToAvoid},
+        {"excessRemedy", c->excessRemedy}, {"lowEffects", c->lowEffects}, {"lowItemToTake", c->lowItemToTake},
+        {"lowItemToAvoid", c->lowItemToAvoid}, {"lowRemedy", c->lowRemedy}};
 }
 
 } // namespace
@@ -25,7 +27,6 @@ class tst_ElementConstitutions : public QObject
 private slots:
     void itemsAndRemedies_data();
     void itemsAndRemedies();
-    void fillsNineFieldsInOrder();
     void lookupIsExactAndCaseSensitive();
     void paragraphsHaveTheirShape_data();
     void paragraphsHaveTheirShape();
@@ -35,37 +36,37 @@ private slots:
 void tst_ElementConstitutions::itemsAndRemedies_data()
 {
     QTest::addColumn<QString>("element");
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("member");
     QTest::addColumn<QString>("text");
     const char* rows[][3] = {
-        {"Fire", "lblExcessItemToBeTaken", "Grains and root vegetables like beet, carrot and potatoes"},
-        {"Fire", "lblExcessItemToAvoid", "Gravy and spicy food and red meat"},
-        {"Fire", "lblExcessRemedy", "Chamomile, lemon balm, skull cap and valerian."},
-        {"Fire", "lblLowItemToBeTaken", "Lemon, yoghurt, bitter green food items like kale and mustard."},
-        {"Fire", "lblLowItemToAvoid", "Milk, cheese, yoghurt, butter and other diary products and meat"},
-        {"Fire", "lblLowRemedy", "Digestive stimulants like cayenne, mustard, cloves, cinnamon, garlic and ginger."},
-        {"Air", "lblExcessItemToBeTaken", "Steamed vegetable, nuts and croutons."},
-        {"Air", "lblExcessItemToAvoid", "Raw foods, grains, yeasty foods and refined sugar."},
-        {"Air", "lblExcessRemedy", "Enzymes that enables proper absorption of food items and nutrients."},
-        {"Air", "lblLowItemToBeTaken",
+        {"Fire", "excessItemToTake", "Grains and root vegetables like beet, carrot and potatoes"},
+        {"Fire", "excessItemToAvoid", "Gravy and spicy food and red meat"},
+        {"Fire", "excessRemedy", "Chamomile, lemon balm, skull cap and valerian."},
+        {"Fire", "lowItemToTake", "Lemon, yoghurt, bitter green food items like kale and mustard."},
+        {"Fire", "lowItemToAvoid", "Milk, cheese, yoghurt, butter and other diary products and meat"},
+        {"Fire", "lowRemedy", "Digestive stimulants like cayenne, mustard, cloves, cinnamon, garlic and ginger."},
+        {"Air", "excessItemToTake", "Steamed vegetable, nuts and croutons."},
+        {"Air", "excessItemToAvoid", "Raw foods, grains, yeasty foods and refined sugar."},
+        {"Air", "excessRemedy", "Enzymes that enables proper absorption of food items and nutrients."},
+        {"Air", "lowItemToTake",
             "Ample amount of raw fruits, fresh vegetable, garlic, ginger and vegetable juices."},
-        {"Air", "lblLowItemToAvoid", "Nothing to Avoid"},
-        {"Air", "lblLowRemedy", "Dandelion root and/or angostura bitters."},
-        {"Water", "lblExcessItemToBeTaken", "Steamed vegetable, beans of all kind and fruits."},
-        {"Water", "lblExcessItemToAvoid", "Spicy and oily foods, diary products, yeasty food, breads and salt."},
-        {"Water", "lblExcessRemedy", "Sage, basil and thyme, juniper berries, chaparral, garlic and olive leaf."},
-        {"Water", "lblLowItemToBeTaken", "Wheat, rice, oats, seaweed, dairy products and natural sugars."},
-        {"Water", "lblLowItemToAvoid", "All kinds of root vegetables."},
-        {"Water", "lblLowRemedy", "Sweetened honey and fruit juices."},
-        {"Earth", "lblExcessItemToBeTaken",
+        {"Air", "lowItemToAvoid", "Nothing to Avoid"},
+        {"Air", "lowRemedy", "Dandelion root and/or angostura bitters."},
+        {"Water", "excessItemToTake", "Steamed vegetable, beans of all kind and fruits."},
+        {"Water", "excessItemToAvoid", "Spicy and oily foods, diary products, yeasty food, breads and salt."},
+        {"Water", "excessRemedy", "Sage, basil and thyme, juniper berries, chaparral, garlic and olive leaf."},
+        {"Water", "lowItemToTake", "Wheat, rice, oats, seaweed, dairy products and natural sugars."},
+        {"Water", "lowItemToAvoid", "All kinds of root vegetables."},
+        {"Water", "lowRemedy", "Sweetened honey and fruit juices."},
+        {"Earth", "excessItemToTake",
             "Fruit- salads, sprouts, steamed vegetables with spices added, juices, soups and teas."},
-        {"Earth", "lblExcessItemToAvoid", "Heavy and spicy food items."},
-        {"Earth", "lblExcessRemedy",
+        {"Earth", "excessItemToAvoid", "Heavy and spicy food items."},
+        {"Earth", "excessRemedy",
             "Bitter tonics such as gentian or Swedish bitters, hot spices such as ginger, black pepper and cayenne."},
-        {"Earth", "lblLowItemToBeTaken",
+        {"Earth", "lowItemToTake",
             "Meat, potatoes, unrefined grains, root crops, dairy, steamed vegetables, cheese, butter, sugar and oil."},
-        {"Earth", "lblLowItemToAvoid", "Fruits."},
-        {"Earth", "lblLowRemedy",
+        {"Earth", "lowItemToAvoid", "Fruits."},
+        {"Earth", "lowRemedy",
             "Demulcents such as licorice and slippery elm, seaweed and minerals, Ginseng, astragals, ahashwaganda."},
     };
     for (const auto& row : rows)
@@ -75,27 +76,9 @@ void tst_ElementConstitutions::itemsAndRemedies_data()
 void tst_ElementConstitutions::itemsAndRemedies()
 {
     QFETCH(QString, element);
-    QFETCH(QString, control);
+    QFETCH(QString, member);
     QFETCH(QString, text);
-    QCOMPARE(fieldsByControl(element).value(control), text);
-}
-
-void tst_ElementConstitutions::fillsNineFieldsInOrder()
-{
-    const QStringList order = {"lblConstitutionTypeDesc", "txtConstitutionTypeExcessDesc", "lblExcessItemToBeTaken",
-        "lblExcessItemToAvoid", "lblExcessRemedy", "txtConstitutionTypeLowDesc", "lblLowItemToBeTaken",
-        "lblLowItemToAvoid", "lblLowRemedy"};
-    const QStringList elements = {"Fire", "Air", "Water", "Earth"};
-    QCOMPARE(int(elementConstitutions().size()), elements.size());
-    for (int i = 0; i < elements.size(); ++i) {
-        QCOMPARE(QString(elementConstitutions()[i].element), elements[i]);
-        QStringList controls;
-        for (const ReadingField& field : constitutionFields(elementConstitutions()[i])) {
-            controls << field.control;
-            QCOMPARE(field.kind == ReadingField::Kind::Text, field.control.startsWith("txt"));
-        }
-        QCOMPARE(controls, order);
-    }
+    QCOMPARE(textsOf(element).value(member), text);
 }
 
 void tst_ElementConstitutions::lookupIsExactAndCaseSensitive()
@@ -107,23 +90,23 @@ void tst_ElementConstitutions::lookupIsExactAndCaseSensitive()
 
 void tst_ElementConstitutions::paragraphsHaveTheirShape_data()
 {
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("member");
     QTest::addColumn<int>("shortest");
     QTest::addColumn<int>("longest");
-    QTest::newRow("what the element governs") << "lblConstitutionTypeDesc" << 220 << 350;
-    QTest::newRow("excess") << "txtConstitutionTypeExcessDesc" << 165 << 315;
-    QTest::newRow("shortage") << "txtConstitutionTypeLowDesc" << 185 << 335;
+    QTest::newRow("what the element governs") << "description" << 220 << 350;
+    QTest::newRow("excess") << "excessEffects" << 165 << 315;
+    QTest::newRow("shortage") << "lowEffects" << 185 << 335;
 }
 
 void tst_ElementConstitutions::paragraphsHaveTheirShape()
 {
-    QFETCH(QString, control);
+    QFETCH(QString, member);
     QFETCH(int, shortest);
     QFETCH(int, longest);
     for (const ElementConstitution& record : elementConstitutions()) {
         const QString element = record.element;
-        const QString text = fieldsByControl(element).value(control);
-        const QString where = element + " " + control + ": ";
+        const QString text = textsOf(element).value(member);
+        const QString where = element + " " + member + ": ";
         QVERIFY2(text.size() >= shortest && text.size() <= longest,
             qPrintable(where + QString::number(text.size()) + " characters"));
         QVERIFY2(!text.contains('\r') && !text.contains('\n'), qPrintable(where + "has a line break"));

@@ -79,7 +79,7 @@ void TestReadingFile::writesFourScrambledLines()
     QFETCH(QString, month);
     QFETCH(int, year);
     QFETCH(QByteArray, bytes);
-    const ReadingInput input {name, qint16(year), month, qint16(day)};
+    const ReadingInput input {name, day, month, year};
     QCOMPARE(encodeReadingFile(input).toHex(' '), bytes.toHex(' '));
 }
 

@@ -1,4 +1,7 @@
+#include "core/ElementConstitutions.h"
+#include "core/Reading.h"
 #include "core/SignProfiles.h"
+#include "core/SunSign.h"
 
 #include <QMap>
 #include <QRegularExpression>
@@ -7,14 +10,47 @@
 
 namespace {
 
-QMap<QString, QString> fieldsByControl(const QString& sign)
+struct Member
 {
+    const char* name;
+    QString Reading::*field;
+};
+
+const Member Members[] = {{"element", &Reading::element}, {"luckyNumber", &Reading::luckyNumber},
+    {"luckyColor", &Reading::luckyColor}, {"luckyDay", &Reading::luckyDay},
+    {"compatibility", &Reading::compatibility}, {"birthStone", &Reading::birthStone}, {"quality", &Reading::quality},
+    {"famousPeople", &Reading::famousPeople}, {"positiveTraits", &Reading::positiveTraits},
+    {"negativeTraits", &Reading::negativeTraits}, {"bodyParts", &Reading::bodyParts},
+    {"healthProblems", &Reading::healthProblems}, {"requiredDiet", &Reading::requiredDiet},
+    {"dietToAvoid", &Reading::dietToAvoid}, {"dietAdvice", &Reading::dietAdvice},
+    {"constitution", &Reading::constitution}, {"excessEffects", &Reading::excessEffects},
+    {"excessItemsToTake", &Reading::excessItemsToTake}, {"excessItemsToAvoid", &Reading::excessItemsToAvoid},
+    {"excessRemedy", &Reading::excessRemedy}, {"lowEffects", &Reading::lowEffects},
+    {"lowItemsToTake", &Reading::lowItemsToTake}, {"lowItemsToAvoid", &Reading::lowItemsToAvoid},
+    {"lowRemedy", &Reading::lowRemedy}, {"athletic", &Reading::athletic}, {"motivated", &Reading::motivated},
+    {"endurance", &Reading::endurance}, {"flexibility", &Reading::flexibility}, {"routine", &Reading::routine},
+    {"teamWork", &Reading::teamWork}, {"focus", &Reading::focus}, {"variety", &Reading::variety},
+    {"fitnessAdvice", &Reading::fitnessAdvice}};
+
+// The reading of the first birthday that falls under the sign.
+Reading readingOf(const QString& sign)
+{
+    for (int month = 0; month < 12; ++month) {
+        for (int day = 0; day < 31; ++day) {
+            if (signForPositions(month, day) == sign)
+                return makeReading({QStringLiteral("ANNA"), day + 1, monthNames()[month], 1980}).value_or(Reading());
+        }
+    }
+    return {};
+}
+
+// The reading's values by the name of the member that holds them.
+QMap<QString, QString> fieldsOf(const QString& sign)
+{
+    const Reading reading = readingOf(sign);
     QMap<QString, QString> values;
-    const SignProfile* profile = findSignProfile(sign);
-    if (!profile)
-        return values;
-    for (const ReadingField& field : signProfileFields(*profile, sign))
-        values.insert(field.control, field.value);
+    for (const Member& member : Members)
+        values.insert(QLatin1String(member.name), reading.*member.field);
     return values;
 }
 
@@ -29,7 +65,7 @@ private slots:
     void characteristics();
     void fitnessRatings_data();
     void fitnessRatings();
-    void everySignFillsThirtyFieldsInOrder();
+    void readingShowsItsSignsProfileAndConstitution();
     void lookupIsExactAndCaseSensitive_data();
     void lookupIsExactAndCaseSensitive();
     void writtenParagraphsHaveTheirShape_data();
@@ -49,14 +85,14 @@ void addTableRows(const QStringList& rows)
     }
 }
 
-void checkRow(const QStringList& controls)
+void checkRow(const QStringList& members)
 {
     QFETCH(QString, sign);
     QFETCH(QStringList, values);
-    const QMap<QString, QString> fields = fieldsByControl(sign);
-    QCOMPARE(values.size(), controls.size());
-    for (int i = 0; i < controls.size(); ++i)
-        QCOMPARE(fields.value(controls[i]), values[i]);
+    const QMap<QString, QString> fields = fieldsOf(sign);
+    QCOMPARE(values.size(), members.size());
+    for (int i = 0; i < members.size(); ++i)
+        QCOMPARE(fields.value(members[i]), values[i]);
 }
 
 void tst_SignProfiles::characteristics_data()
@@ -79,14 +115,8 @@ void tst_SignProfiles::characteristics_data()
 
 void tst_SignProfiles::characteristics()
 {
-    checkRow({"lblSunSignElement", "lblSunSignNumber", "lblSunSignColor", "lblSunSignDay", "lblSunSignCompatibility",
-        "lblSunSignBirthStone", "lblSunSignQuality", "lblBodyPartBySunSign"});
-    // The constitution block is headed by the sign's element.
-    QFETCH(QString, sign);
-    QFETCH(QStringList, values);
-    const QMap<QString, QString> fields = fieldsByControl(sign);
-    for (const char* control : {"lblConstitutionType", "lblConstitutionTypeExcess", "lblConstitutionTypeLow"})
-        QCOMPARE(fields.value(control), values[0]);
+    checkRow({"element", "luckyNumber", "luckyColor", "luckyDay", "compatibility",
+        "birthStone", "quality", "bodyParts"});
 }
 
 void tst_SignProfiles::fitnessRatings_data()
@@ -122,42 +152,32 @@ void tst_SignProfiles::fitnessRatings_data()
 
 void tst_SignProfiles::fitnessRatings()
 {
-    checkRow({"lblAthletic", "lblEndurance", "lblFlexibility", "lblFocus", "lblMotivated", "lblRoutine", "lblTeamWork",
-        "lblvariety"});
+    checkRow({"athletic", "endurance", "flexibility", "focus", "motivated", "routine", "teamWork",
+        "variety"});
 }
 
-void tst_SignProfiles::everySignFillsThirtyFieldsInOrder()
+void tst_SignProfiles::readingShowsItsSignsProfileAndConstitution()
 {
-    const QStringList order
-        = {"lblSunSign", "lblSunSignElement", "lblSunSignNumber", "lblSunSignColor", "lblSunSignDay",
-            "lblSunSignCompatibility", "lblSunSignBirthStone", "lblSunSignQuality", "lblSunSignFamousPersonBorn",
-            "txtSunSignPositiveTraits", "txtSunSignNegativeTraits", "picSunSign", "lblSunSignYourSunSign",
-            "lblBodyPartBySunSign", "txtHealthProblems", "txtRequiredDiet", "txtDiettoAvoid", "txtDietAdvice",
-            "lblConstitutionType", "lblConstitutionTypeExcess", "lblConstitutionTypeLow", "lblAthletic", "lblEndurance",
-            "lblFlexibility", "lblFocus", "lblMotivated", "lblRoutine", "lblTeamWork", "lblvariety", "txtSunSignDesc"};
-    const QStringList signs = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio", "Sagittarius",
-        "Capricorn", "Aquarius", "Pisces"};
-    QCOMPARE(int(signProfiles().size()), signs.size());
-    for (int n = 0; n < signs.size(); ++n) {
-        const SignProfile& profile = signProfiles()[n];
-        QCOMPARE(profile.sign(), signs[n]);
+    QCOMPARE(int(signProfiles().size()), signNames().size());
+    for (int n = 0; n < SignCount; ++n) {
+        const SignProfile& profile = signProfiles()[std::size_t(n)];
+        const QString sign = signNames()[n];
+        QCOMPARE(profile.sign(), sign);
         QCOMPARE(profile.number, n + 1);
-        QCOMPARE(QString(profile.ratings.sign), signs[n]);
-        QCOMPARE(QString(profile.writing.sign), signs[n]);
+        QCOMPARE(QString(profile.ratings.sign), sign);
+        QCOMPARE(QString(profile.writing.sign), sign);
 
-        const QList<ReadingField> fields = signProfileFields(profile, signs[n]);
-        QStringList controls;
-        for (const ReadingField& field : fields) {
-            controls << field.control;
-            QVERIFY2(!field.value.isEmpty(), qPrintable(signs[n] + ": " + field.control + " is empty"));
-            const bool isText = field.control.startsWith("txt");
-            QCOMPARE(field.kind == ReadingField::Kind::Text, isText);
-        }
-        QCOMPARE(controls, order);
-        QCOMPARE(fields[0].value, signs[n]);
-        QCOMPARE(fields[11].kind, ReadingField::Kind::Picture);
-        QCOMPARE(fields[11].value, ":/assets/" + signs[n] + ".jpg");
-        QCOMPARE(fields[12].value, signs[n]);
+        const Reading reading = readingOf(sign);
+        QCOMPARE(reading.sign, sign);
+        QCOMPARE(reading.picture, ":/assets/" + sign + ".jpg");
+        for (const Member& member : Members)
+            QVERIFY2(!(reading.*member.field).isEmpty(), qPrintable(sign + ": " + member.name + " is empty"));
+        const ElementConstitution* constitution = findElementConstitution(reading.element);
+        QVERIFY2(constitution, qPrintable(reading.element));
+        QCOMPARE(reading.constitution, QString(constitution->description));
+        QCOMPARE(reading.excessRemedy, QString(constitution->excessRemedy));
+        QCOMPARE(reading.lowEffects, QString(constitution->lowEffects));
+        QCOMPARE(reading.asanas, recommendedAsanas(sign));
     }
 }
 
@@ -188,29 +208,29 @@ void tst_SignProfiles::lookupIsExactAndCaseSensitive()
 
 void tst_SignProfiles::writtenParagraphsHaveTheirShape_data()
 {
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("member");
     QTest::addColumn<int>("shortest");
     QTest::addColumn<int>("longest");
     QTest::addColumn<bool>("secondPerson");
-    QTest::newRow("positive traits") << "txtSunSignPositiveTraits" << 510 << 1000 << true;
-    QTest::newRow("negative traits") << "txtSunSignNegativeTraits" << 330 << 660 << true;
-    QTest::newRow("health problems") << "txtHealthProblems" << 170 << 500 << false;
-    QTest::newRow("required diet") << "txtRequiredDiet" << 270 << 530 << false;
-    QTest::newRow("diet to avoid") << "txtDiettoAvoid" << 35 << 190 << false;
-    QTest::newRow("diet advice") << "txtDietAdvice" << 65 << 150 << false;
-    QTest::newRow("fitness") << "txtSunSignDesc" << 350 << 560 << false;
+    QTest::newRow("positive traits") << "positiveTraits" << 510 << 1000 << true;
+    QTest::newRow("negative traits") << "negativeTraits" << 330 << 660 << true;
+    QTest::newRow("health problems") << "healthProblems" << 170 << 500 << false;
+    QTest::newRow("required diet") << "requiredDiet" << 270 << 530 << false;
+    QTest::newRow("diet to avoid") << "dietToAvoid" << 35 << 190 << false;
+    QTest::newRow("diet advice") << "dietAdvice" << 65 << 150 << false;
+    QTest::newRow("fitness") << "fitnessAdvice" << 350 << 560 << false;
 }
 
 void tst_SignProfiles::writtenParagraphsHaveTheirShape()
 {
-    QFETCH(QString, control);
+    QFETCH(QString, member);
     QFETCH(int, shortest);
     QFETCH(int, longest);
     QFETCH(bool, secondPerson);
     QSet<QString> seen;
     for (const SignProfile& profile : signProfiles()) {
-        const QString text = fieldsByControl(profile.sign()).value(control);
-        const QString where = profile.sign() + " " + control + ": ";
+        const QString text = fieldsOf(profile.sign()).value(member);
+        const QString where = profile.sign() + " " + member + ": ";
         QVERIFY2(text.size() >= shortest && text.size() <= longest,
             qPrintable(where + QString::number(text.size()) + " characters"));
         QVERIFY2(!text.contains('\r') && !text.contains('\n'), qPrintable(where + "has a line break"));
@@ -228,7 +248,7 @@ void tst_SignProfiles::famousPeopleAreAListOfFullNames()
     QSet<QString> everyone;
     const QRegularExpression fullName("^[A-Z][A-Za-z']+( [A-Za-z][A-Za-z']+)+$");
     for (const SignProfile& profile : signProfiles()) {
-        const QString list = fieldsByControl(profile.sign()).value("lblSunSignFamousPersonBorn");
+        const QString list = fieldsOf(profile.sign()).value("famousPeople");
         const QString where = profile.sign() + ": " + list;
         QVERIFY2(list.size() >= 70 && list.size() <= 110, qPrintable(where));
         QVERIFY2(!list.endsWith('.'), qPrintable(where));
@@ -246,7 +266,7 @@ void tst_SignProfiles::eightRequiredDietsNameTheCellSalt()
 {
     int withCellSalt = 0;
     for (const SignProfile& profile : signProfiles()) {
-        const QString diet = fieldsByControl(profile.sign()).value("txtRequiredDiet");
+        const QString diet = fieldsOf(profile.sign()).value("requiredDiet");
         if (diet.contains("cell salt")) {
             QVERIFY2(diet.startsWith("The cell salt of " + profile.sign() + " is "), qPrintable(diet));
             ++withCellSalt;

@@ -23,7 +23,7 @@ void TestSitePages::opensEachPageByItsKey()
 {
     QFETCH(QString, key);
     FakePlatform platform;
-    OpenSitePage(platform, key);
+    openSitePage(platform, key);
     QCOMPARE(platform.openedUrls, QStringList {"https://www.lorewell.com/astravida/ssd.php?page=" + key});
     QVERIFY(SiteRoot.startsWith(QLatin1String("https://")) && !SiteRoot.endsWith(QLatin1Char('/')));
 }

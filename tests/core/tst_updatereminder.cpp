@@ -52,7 +52,7 @@ void TestUpdateReminder::asksOnlyAfterTwoWeeks()
     const QString stored = ScrambleText(reminderDateText(last));
     platform.settings.insert(storedKey(), stored);
 
-    RemindAboutUpdate(platform, App);
+    remindAboutUpdate(platform, App);
 
     if (asks) {
         QCOMPARE(platform.messages.size(), 1);
@@ -81,7 +81,7 @@ void TestUpdateReminder::firstStartRecordsTheDateSilently()
     FakePlatform platform;
     if (!stored.isNull())
         platform.settings.insert(storedKey(), stored);
-    RemindAboutUpdate(platform, App);
+    remindAboutUpdate(platform, App);
     QVERIFY(platform.messages.isEmpty());
     const QString now = platform.settings.value(storedKey());
     QCOMPARE(UnscrambleText(now), reminderDateText(platform.now()));
@@ -104,7 +104,7 @@ void TestUpdateReminder::storesBeforeOpeningTheDownloadPage()
     platform.settings.insert(storedKey(), ScrambleText(reminderDateText(platform.now().addDays(-30))));
     platform.queueAnswer(MessageAnswer::Yes);
 
-    RemindAboutUpdate(platform, App);
+    remindAboutUpdate(platform, App);
 
     QCOMPARE(platform.openedUrls, QStringList {DownloadPage});
     QVERIFY(platform.storedFirst);

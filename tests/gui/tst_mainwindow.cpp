@@ -220,12 +220,12 @@ void TestMainWindow::readingActionFillsInputAndSign()
     t.start();
     fillInput(t.main(), name, day, month, year);
     t.main()->cmdNext_Click();
-    const ReadingInput& input = t.app->state().readingInput;
-    QCOMPARE(input.Name, storedName);
-    QCOMPARE(int(input.Day), day);
-    QCOMPARE(input.Month, monthName);
-    QCOMPARE(int(input.Year), year);
-    QCOMPARE(t.app->state().currentSign, sign);
+    const ReadingInput input = t.shownReading().input;
+    QCOMPARE(input.name, storedName);
+    QCOMPARE(input.day, day);
+    QCOMPARE(input.month, monthName);
+    QCOMPARE(input.year, year);
+    QCOMPARE(t.shownReading().sign, sign);
     QVERIFY(t.platform.messages.isEmpty());
 }
 
@@ -235,13 +235,13 @@ void TestMainWindow::refusedInputLeavesTheLastReading()
     t.start();
     fillInput(t.main(), "LEO", 1, 8, 1990);
     t.main()->cmdNext_Click();
-    QCOMPARE(t.app->state().currentSign, QStringLiteral("Leo"));
+    QCOMPARE(t.shownReading().sign, QStringLiteral("Leo"));
 
     fillInput(t.main(), "NOVA", 31, 11, 1990);
     t.main()->cmdNext_Click();
     QCOMPARE(t.platform.messageTexts(), QStringList {"Please Enter Correct Date Or Month !"});
-    QCOMPARE(t.app->state().currentSign, QStringLiteral("Leo"));
-    QCOMPARE(t.app->state().readingInput.Name, QStringLiteral("LEO"));
+    QCOMPARE(t.shownReading().sign, QStringLiteral("Leo"));
+    QCOMPARE(t.shownReading().input.name, QStringLiteral("LEO"));
 }
 
 void TestMainWindow::blankNameFocusesTheNameBox_data()
@@ -262,7 +262,7 @@ void TestMainWindow::blankNameFocusesTheNameBox()
     child<QPushButton>(t.main(), "cmdNext")->click();
     QCOMPARE(t.platform.messageTexts(), QStringList {"Please Enter Your Name"});
     QCOMPARE(QApplication::focusWidget(), t.main()->txtName());
-    QCOMPARE(t.app->state().currentSign, QString());
+    QCOMPARE(t.shownReading().sign, QString());
 }
 
 void TestMainWindow::menuItemReadsLikeTheButton()
@@ -271,8 +271,8 @@ void TestMainWindow::menuItemReadsLikeTheButton()
     t.start();
     fillInput(t.main(), "ANNA", 20, 1, 1975);
     QVERIFY(triggerAction(t.main(), "mnuGetSuitableYogas"));
-    QCOMPARE(t.app->state().currentSign, QStringLiteral("Aquarius"));
-    QCOMPARE(t.app->state().readingInput.Month, QStringLiteral("January"));
+    QCOMPARE(t.shownReading().sign, QStringLiteral("Aquarius"));
+    QCOMPARE(t.shownReading().input.month, QStringLiteral("January"));
 }
 
 void TestMainWindow::opensSitePages_data()
@@ -367,7 +367,7 @@ void TestMainWindow::escapeAndEnterLeave()
     // Leaving shows the closing screen; only the closing screen ends the program.
     QCOMPARE(t.app->closingScreen() && t.app->closingScreen()->isVisible(), leaves);
     QCOMPARE(t.platform.processEndCount, 0);
-    QCOMPARE(t.app->state().currentSign.isEmpty(), leaves);
+    QCOMPARE(t.shownReading().sign.isEmpty(), leaves);
 }
 
 void TestMainWindow::secondInstanceEndsAtOnce()

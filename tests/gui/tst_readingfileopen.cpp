@@ -106,7 +106,6 @@ void TestReadingFileOpen::reopensASavedReadingForEverySign()
     dropReadingWindow(t);
 
     fillInput(t.main(), QStringLiteral("SOMEONE ELSE"), 1, 1, 1900);
-    t.app->state() = AppState {};
     t.platform.setNextOpenFileName(path);
     // The button and the menu item share one handler; every other row uses the menu item.
     if (month % 2)
@@ -117,11 +116,11 @@ void TestReadingFileOpen::reopensASavedReadingForEverySign()
     QVERIFY(t.platform.messages.isEmpty());
     QCOMPARE(inputs(t.main()),
         (QStringList {"MARY ANN", QString::number(day), QLocale::c().standaloneMonthName(month), "1984"}));
-    const ReadingInput& input = t.app->state().readingInput;
-    QCOMPARE(input.Name, QStringLiteral("MARY ANN"));
-    QCOMPARE(int(input.Day), day);
-    QCOMPARE(int(input.Year), 1984);
-    QCOMPARE(t.app->state().currentSign, sign);
+    const ReadingInput input = t.shownReading().input;
+    QCOMPARE(input.name, QStringLiteral("MARY ANN"));
+    QCOMPARE(input.day, day);
+    QCOMPARE(input.year, 1984);
+    QCOMPARE(t.shownReading().sign, sign);
     ReadingWindow* display = t.app->readingWindow();
     QVERIFY(display && display->isVisible());
     QVERIFY(!t.main()->isVisible());
@@ -191,7 +190,7 @@ void TestReadingFileOpen::refusesWhatHoldsNoReading()
     QCOMPARE(t.platform.messages[0].text, QStringLiteral("Please Check The File."));
     QCOMPARE(t.platform.messages[0].icon, MessageIcon::Critical);
     QCOMPARE(inputs(t.main()), (QStringList {"BEFORE", "2", "February", "1902"}));
-    QVERIFY(t.app->state().currentSign.isEmpty());
+    QVERIFY(t.shownReading().sign.isEmpty());
     QVERIFY(!t.app->readingWindow());
 }
 
@@ -219,7 +218,7 @@ void TestReadingFileOpen::acceptsWhatHoldsAReading()
     child<QPushButton>(t.main(), "cmdOpen")->click();
     QVERIFY(t.platform.messages.isEmpty());
     QCOMPARE(inputs(t.main()), (QStringList {"ANNA", "5", "March", "1980"}));
-    QCOMPARE(t.app->state().currentSign, QStringLiteral("Pisces"));
+    QCOMPARE(t.shownReading().sign, QStringLiteral("Pisces"));
     QVERIFY(t.app->readingWindow() && t.app->readingWindow()->isVisible());
 }
 
@@ -260,7 +259,7 @@ void TestReadingFileOpen::opensAFileNamedAtStartUp()
     QCOMPARE(t.platform.messageTexts(), message.isEmpty() ? QStringList() : QStringList {message});
     QVERIFY(t.platform.openDialogs.isEmpty());
     const bool opened = message.isEmpty();
-    QCOMPARE(t.app->state().currentSign, opened ? QStringLiteral("Pisces") : QString());
+    QCOMPARE(t.shownReading().sign, opened ? QStringLiteral("Pisces") : QString());
     QCOMPARE(t.app->readingWindow() && t.app->readingWindow()->isVisible(), opened);
     QCOMPARE(t.main()->isVisible(), !opened);
 }

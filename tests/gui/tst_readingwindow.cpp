@@ -1,9 +1,8 @@
 #include "TestSupport.h"
 
-#include "core/ElementConstitutions.h"
-#include "gui/FillReading.h"
-#include "core/SignProfiles.h"
 #include "core/AsanaCatalogue.h"
+#include "core/SignProfiles.h"
+#include "core/SunSign.h"
 #include "core/SitePages.h"
 #include "gui/ClosingScreen.h"
 #include "gui/AsanaBrowser.h"
@@ -13,7 +12,6 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -41,11 +39,23 @@ QString shown(const QWidget* window, const QString& control)
     return QStringLiteral("<no control %1>").arg(control);
 }
 
+// The reading of the first birthday of 1980 that falls under the sign.
+ReadingWindow* readSign(TestApp& t, const QString& sign)
+{
+    for (int month = 0; month < 12; ++month) {
+        for (int day = 0; day < 31; ++day) {
+            if (signForPositions(month, day) == sign)
+                return readFor(t, day + 1, month + 1);
+        }
+    }
+    return nullptr;
+}
+
 QStringList visibleSignFrames(const ReadingWindow* window)
 {
     QStringList visible;
-    for (const SignProfile& profile : signProfiles()) {
-        const QGroupBox* frame = window->signFrame(profile.sign());
+    for (const QString& sign : signNames()) {
+        const QWidget* frame = window->asanaBrowser()->signFrame(sign);
         if (frame && !frame->isHidden())
             visible << frame->objectName();
     }
@@ -63,15 +73,25 @@ void destroyWindow(QWidget* window)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-const QStringList AllFieldControls = [] {
-    QStringList controls;
-    for (const ReadingField& field : signProfileFields(signProfiles()[0], QStringLiteral("Aries")))
-        if (field.kind != ReadingField::Kind::Picture)
-            controls << field.control;
-    for (const ReadingField& field : constitutionFields(elementConstitutions()[0]))
-        controls << field.control;
-    return controls;
-}();
+// Every control that shows a value of the reading, with the value it shows.
+const QList<QPair<QString, QString Reading::*>> Fields {{"lblSunSign", &Reading::sign},
+    {"lblSunSignElement", &Reading::element}, {"lblSunSignNumber", &Reading::luckyNumber},
+    {"lblSunSignColor", &Reading::luckyColor}, {"lblSunSignDay", &Reading::luckyDay},
+    {"lblSunSignCompatibility", &Reading::compatibility}, {"lblSunSignBirthStone", &Reading::birthStone},
+    {"lblSunSignQuality", &Reading::quality}, {"lblSunSignFamousPersonBorn", &Reading::famousPeople},
+    {"txtSunSignPositiveTraits", &Reading::positiveTraits}, {"txtSunSignNegativeTraits", &Reading::negativeTraits},
+    {"lblSunSignYourSunSign", &Reading::sign}, {"lblBodyPartBySunSign", &Reading::bodyParts},
+    {"txtHealthProblems", &Reading::healthProblems}, {"txtRequiredDiet", &Reading::requiredDiet},
+    {"txtDiettoAvoid", &Reading::dietToAvoid}, {"txtDietAdvice", &Reading::dietAdvice},
+    {"lblConstitutionType", &Reading::element}, {"lblConstitutionTypeDesc", &Reading::constitution},
+    {"lblConstitutionTypeExcess", &Reading::element}, {"txtConstitutionTypeExcessDesc", &Reading::excessEffects},
+    {"lblExcessItemToBeTaken", &Reading::excessItemsToTake}, {"lblExcessItemToAvoid", &Reading::excessItemsToAvoid},
+    {"lblExcessRemedy", &Reading::excessRemedy}, {"lblConstitutionTypeLow", &Reading::element},
+    {"txtConstitutionTypeLowDesc", &Reading::lowEffects}, {"lblLowItemToBeTaken", &Reading::lowItemsToTake},
+    {"lblLowItemToAvoid", &Reading::lowItemsToAvoid}, {"lblLowRemedy", &Reading::lowRemedy},
+    {"lblAthletic", &Reading::athletic}, {"lblMotivated", &Reading::motivated}, {"lblEndurance", &Reading::endurance},
+    {"lblFlexibility", &Reading::flexibility}, {"lblRoutine", &Reading::routine}, {"lblTeamWork", &Reading::teamWork},
+    {"lblFocus", &Reading::focus}, {"lblvariety", &Reading::variety}, {"txtSunSignDesc", &Reading::fitnessAdvice}};
 
 } // namespace
 
@@ -84,9 +104,6 @@ private slots:
     void readingFillsEveryFieldOfTheSign_data();
     void readingFillsEveryFieldOfTheSign();
     void noFieldSurvivesIntoTheNextReading();
-    void unknownSignFillsNothing();
-    void constitutionFollowsTheShownElement_data();
-    void constitutionFollowsTheShownElement();
     void fieldsShowWithoutClipping();
     void picturesAreDrawnForTheScreen();
     void opensOnFirstTabsWithFocusOnBack();
@@ -147,19 +164,11 @@ void tst_ReadingWindow::readingFillsEveryFieldOfTheSign()
     QVERIFY(window->isVisible());
     QVERIFY(!t.main()->isVisible());
 
-    QCOMPARE(shown(window, "lblSunSign"), sign);
-    QCOMPARE(shown(window, "lblSunSignYourSunSign"), sign);
-    for (const char* control :
-        {"lblSunSignElement", "lblConstitutionType", "lblConstitutionTypeExcess", "lblConstitutionTypeLow"})
-        QCOMPARE(shown(window, control), element);
-
-    const SignProfile* profile = findSignProfile(sign);
-    for (const ReadingField& field : signProfileFields(*profile, sign)) {
-        if (field.kind != ReadingField::Kind::Picture)
-            QCOMPARE(shown(window, field.control), field.value);
-    }
-    for (const ReadingField& field : constitutionFields(*findElementConstitution(element)))
-        QCOMPARE(shown(window, field.control), field.value);
+    const Reading reading = window->reading();
+    QCOMPARE(reading.sign, sign);
+    QCOMPARE(reading.element, element);
+    for (const auto& [control, value] : Fields)
+        QCOMPARE(shown(window, control), reading.*value);
 
     // The picture is shown when the sign's picture is in the program, and the box stays empty when it is not.
     const auto* picture = window->findChild<QLabel*>("picSunSign");
@@ -182,86 +191,25 @@ void tst_ReadingWindow::noFieldSurvivesIntoTheNextReading()
 
     ReadingWindow* second = readFor(t, 5, 7);
     QVERIFY(second);
-    const QMap<QString, QString> cancer = [] {
-        QMap<QString, QString> values;
-        for (const ReadingField& field : signProfileFields(*findSignProfile("Cancer"), "Cancer"))
-            values.insert(field.control, field.value);
-        for (const ReadingField& field : constitutionFields(*findElementConstitution("Water")))
-            values.insert(field.control, field.value);
-        return values;
-    }();
-    for (const QString& control : AllFieldControls)
-        QCOMPARE(shown(second, control), cancer.value(control));
+    const Reading cancer = second->reading();
+    QCOMPARE(cancer.sign, QStringLiteral("Cancer"));
+    for (const auto& [control, value] : Fields)
+        QCOMPARE(shown(second, control), cancer.*value);
     QCOMPARE(visibleSignFrames(second), QStringList {"fraCancer"});
     QCOMPARE(second->findChild<QTabWidget*>("SSTab1")->currentIndex(), 0);
 }
 
-void tst_ReadingWindow::unknownSignFillsNothing()
-{
-    for (const QString& sign : {QString(), QStringLiteral("aries"), QStringLiteral("Ophiuchus")}) {
-        TestApp t;
-        QVERIFY(t.start());
-        t.app->state().currentSign = sign;
-        FillSignProfile(*t.app);
-        FillConstitution(*t.app);
-        ReadingWindow* window = t.app->readingWindow();
-        QVERIFY2(window, "the window is created even when there is nothing to fill");
-        QVERIFY(!window->isVisible());
-        for (const QString& control : AllFieldControls)
-            QVERIFY2(shown(window, control).isEmpty(), qPrintable(sign + ": " + control + " was filled"));
-        QVERIFY(window->findChild<QLabel*>("picSunSign")->pixmap().isNull());
-        QVERIFY(visibleSignFrames(window).isEmpty());
-    }
-}
-
-void tst_ReadingWindow::constitutionFollowsTheShownElement_data()
-{
-    QTest::addColumn<QString>("shownElement");
-    QTest::addColumn<QString>("lowItemToAvoid");
-    QTest::newRow("Fire") << "Fire"
-                          << "Milk, cheese, yoghurt, butter and other diary products and meat";
-    QTest::newRow("Air") << "Air"
-                         << "Nothing to Avoid";
-    QTest::newRow("Water") << "Water"
-                           << "All kinds of root vegetables.";
-    QTest::newRow("Earth") << "Earth"
-                           << "Fruits.";
-    QTest::newRow("lower case keeps the fields") << "water"
-                                                 << "kept";
-    QTest::newRow("empty keeps the fields") << ""
-                                            << "kept";
-}
-
-void tst_ReadingWindow::constitutionFollowsTheShownElement()
-{
-    QFETCH(QString, shownElement);
-    QFETCH(QString, lowItemToAvoid);
-    TestApp t;
-    t.app->state().currentSign = QStringLiteral("Taurus");
-    FillSignProfile(*t.app);
-    ReadingWindow* window = t.app->readingWindow();
-    QVERIFY(window);
-    window->findChild<QLabel*>("lblLowItemToAvoid")->setText("kept");
-    // The element is read back from the window, not looked up from the sign again.
-    window->findChild<QLabel*>("lblConstitutionType")->setText(shownElement);
-    FillConstitution(*t.app);
-    QCOMPARE(shown(window, "lblLowItemToAvoid"), lowItemToAvoid);
-    QCOMPARE(shown(window, "lblConstitutionTypeExcess"), "Earth");
-}
-
 void tst_ReadingWindow::fieldsShowWithoutClipping()
 {
-    for (const SignProfile& profile : signProfiles()) {
+    for (const QString& sign : signNames()) {
         TestApp t;
-        t.app->state().currentSign = profile.sign();
-        FillSignProfile(*t.app);
-        FillConstitution(*t.app);
-        const ReadingWindow* window = t.app->readingWindow();
-        for (const QString& control : AllFieldControls) {
-            const auto* label = window->findChild<QLabel*>(control);
+        QVERIFY(t.start());
+        const ReadingWindow* window = readSign(t, sign);
+        for (const auto& field : Fields) {
+            const auto* label = window->findChild<QLabel*>(field.first);
             if (!label)
                 continue;
-            const QString where = profile.sign() + " " + control;
+            const QString where = sign + " " + field.first;
             const QSize needed = label->sizeHint();
             if (label->wordWrap())
                 QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
@@ -287,10 +235,10 @@ void tst_ReadingWindow::picturesAreDrawnForTheScreen()
     QCOMPARE(window->devicePixelRatio(), scale);
     QCOMPARE(child<QLabel>(window, "picSunSign")->pixmap(), drawnFor("Pisces.jpg"));
 
-    auto* asana = window->signFrame(QStringLiteral("Pisces"))->findChild<AsanaLabel*>();
-    QVERIFY(asana);
-    asana->activate();
-    QCOMPARE(child<QLabel>(window, "picYoga")->pixmap(), drawnFor(AsanaPictureKey(asana->asana())));
+    auto* label = window->asanaBrowser()->signFrame(QStringLiteral("Pisces"))->findChild<AsanaLabel*>();
+    QVERIFY(label);
+    label->activate();
+    QCOMPARE(child<QLabel>(window, "picYoga")->pixmap(), drawnFor(asana(label->asana()).picture.section('/', -1)));
 }
 
 void tst_ReadingWindow::opensOnFirstTabsWithFocusOnBack()
@@ -394,8 +342,8 @@ void tst_ReadingWindow::textBoxesScrollButCannotBeEdited()
     QVERIFY(t.start());
     ReadingWindow* window = readFor(t, 5, 3);
     QList<QPlainTextEdit*> boxes;
-    for (const QString& control : AllFieldControls)
-        if (auto* box = window->findChild<QPlainTextEdit*>(control))
+    for (const auto& field : Fields)
+        if (auto* box = window->findChild<QPlainTextEdit*>(field.first))
             boxes << box;
     QCOMPARE(boxes.size(), 9);
     for (QPlainTextEdit* box : boxes) {
@@ -428,7 +376,7 @@ void tst_ReadingWindow::textBoxesOpenAtTheirFirstLine()
         healthTabs->setCurrentIndex(healthPage);
         QCoreApplication::processEvents();
     }
-    for (const QString& control : AllFieldControls) {
+    for (const auto& [control, value] : Fields) {
         auto* box = window->findChild<QPlainTextEdit*>(control);
         if (!box)
             continue;
@@ -445,7 +393,9 @@ void tst_ReadingWindow::textBoxesOpenAtTheirFirstLine()
     traits->verticalScrollBar()->setValue(traits->verticalScrollBar()->maximum());
     QVERIFY(traits->verticalScrollBar()->value() > 0);
     const QString text = QStringLiteral("Short.");
-    QVERIFY(writeReadingField(window, {QStringLiteral("txtSunSignPositiveTraits"), ReadingField::Kind::Text, text}));
+    Reading reading = window->reading();
+    reading.positiveTraits = text;
+    window->showReading(reading);
     QCoreApplication::processEvents();
     QCOMPARE(traits->toPlainText(), text);
     QCOMPARE(traits->verticalScrollBar()->value(), 0);

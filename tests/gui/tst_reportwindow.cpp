@@ -1,8 +1,9 @@
 #include "TestSupport.h"
 
+#include "core/ReadingFile.h"
+#include "core/ReportComposer.h"
 #include "core/SitePages.h"
 #include "gui/ReadingWindow.h"
-#include "core/ReadingFile.h"
 #include "gui/ReportLinks.h"
 #include "gui/ReportWindow.h"
 #include "gui/MainWindow.h"
@@ -151,7 +152,7 @@ void TestReportWindow::appendsEveryRunInItsFormat()
     QVERIFY(t.start());
     ReportWindow* report = openReport(t, 12, 8);
     QVERIFY(report);
-    const QVector<ReportRun> runs = composeReport(takeReportSnapshot(*t.app, t.app->readingWindow()));
+    const QVector<ReportRun> runs = composeReport(t.shownReading());
     QVERIFY(runs.size() > 100);
     QTextDocument* document = report->reportView()->document();
     int position = 0;
@@ -301,7 +302,7 @@ void TestReportWindow::holdsTheLinkHookOnlyWhileOpen()
     QVERIFY(t.start());
     ReportLinks& hook = t.app->reportLinks();
     QVERIFY(!hook.isAttached());
-    hook.DetachReportLinks();
+    hook.detach();
     QVERIFY(!hook.isAttached());
 
     ReportWindow* report = openReport(t);
@@ -323,7 +324,7 @@ void TestReportWindow::holdsTheLinkHookOnlyWhileOpen()
     QVERIFY(!hook.box());
     QVERIFY(!hook.window());
     QVERIFY(!viewport);
-    hook.DetachReportLinks();
+    hook.detach();
     QVERIFY(!hook.isAttached());
 
     // A second opening works the same, and destroying it with the reading window lets go as well.

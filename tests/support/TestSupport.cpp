@@ -3,6 +3,7 @@
 #include "core/UpdateReminder.h"
 #include "core/Scramble.h"
 #include "gui/MainWindow.h"
+#include "gui/ReadingWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -42,6 +43,12 @@ bool TestApp::start(const QString& readingFile)
 MainWindow* TestApp::main() const
 {
     return app->mainWindow();
+}
+
+Reading TestApp::shownReading() const
+{
+    const ReadingWindow* window = app->readingWindow();
+    return window ? window->reading() : Reading();
 }
 
 bool triggerAction(const QWidget* window, const QString& name)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "core/Reading.h"
 #include "gui/Application.h"
 
 #include <QAction>
@@ -21,6 +22,8 @@ struct TestApp
 
     bool start(const QString& readingFile = QString());
     MainWindow* main() const;
+    // The reading the reading window shows; empty when no reading window is on view.
+    Reading shownReading() const;
 };
 
 // The named child of a window, failing the test when it is missing.
