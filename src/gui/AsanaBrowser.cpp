@@ -268,8 +268,10 @@ void AsanaBrowser::asanaLabel_Click(AsanaLabel* label)
     label->parentWidget()->hide();
     // A picture that cannot be fetched leaves the previous one in place.
     const QPixmap picture = Style::picture(shown.picture, m_picYoga->devicePixelRatio());
-    if (!picture.isNull())
+    if (!picture.isNull()) {
         m_picYoga->setPixmap(picture);
+        m_picYoga->setAccessibleName(shown.displayName);
+    }
     m_lblEnglishName->setText(shown.englishName);
     showFromFirstLine(m_txtYogaDefination, shown.definition);
     showFromFirstLine(m_txtProcedure, shown.procedure);

@@ -427,6 +427,7 @@ void ReadingWindow::showReading(const Reading& reading)
     }
     // A picture that is not there leaves the box empty rather than showing the last one.
     m_signPicture->setPixmap(Style::picture(reading.picture, m_signPicture->devicePixelRatio()));
+    m_signPicture->setAccessibleName(reading.sign);
     m_asanaBrowser->showSign(reading.sign);
 
     Style::centreOnScreen(this);

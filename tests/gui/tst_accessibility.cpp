@@ -49,6 +49,10 @@ struct Windows
         ReadingWindow* reading = t.app->readingWindow();
         if (which == QLatin1String("reading"))
             return reading;
+        if (which == QLatin1String("asana")) {
+            child<AsanaLabel>(reading, QStringLiteral("lblSarvaangaasanaaPisces"))->activate();
+            return reading;
+        }
         reading->cmdPrint_Click();
         return reading->findChild<ReportWindow*>(QStringLiteral("frmSave"));
     }
@@ -190,6 +194,11 @@ void TestAccessibility::namesEveryControl_data()
     row("reading", "txtContradiction", "Contradictions");
     row("reading", "cmdYogaBack", "Back");
     row("reading", "lblCobrand", coBrand);
+    // Pictures are named for what they show.
+    row("reading", "picSunSign", "Pisces");
+    row("asana", "picYoga", "Sarvangasana");
+    row("closing", "picNagscreen2Icon", "Astravida");
+    row("about", "picIcon", "Astravida");
 
     row("report", "RTB", "Report");
     row("report", "Label1", "Click Here To Visit Lorewell Now");

@@ -36,6 +36,7 @@ QLabel* iconPicture(QWidget* parent, const char* name, const QRect& geometry)
     picture->setObjectName(QLatin1String(name));
     picture->setGeometry(geometry);
     picture->setAlignment(Qt::AlignCenter);
+    picture->setAccessibleName(QStringLiteral("Astravida"));
     const qreal ratio = picture->devicePixelRatio();
     QPixmap icon = Style::picture(IconPath, ratio);
     if (!icon.isNull()) {
