@@ -8,6 +8,7 @@
 #include <QStringList>
 
 inline const QString ReadingFileRefusal = QStringLiteral("Please Check The File.");
+inline const QString ReadingFileNotSaved = QStringLiteral("The reading could not be saved.");
 
 // More than any file Save writes (the name box holds at most 32767 characters); the rest of a file is never read.
 constexpr qint64 ReadingFileReadLimit = 64 * 1024;

@@ -20,7 +20,9 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -277,10 +279,13 @@ bool MainWindow::txtName_KeyPress(QKeyEvent* event)
         || (text.isEmpty() && (event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A
             && event->key() <= Qt::Key_Z))
         text = QChar(char16_t(event->key() - Qt::Key_A + 1));
-    // Navigation keys, and the keys the window itself answers, are not characters typed into the name.
-    const bool windowKey
-        = event->key() == Qt::Key_Escape || event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
-    if (text.isEmpty() || windowKey)
+    // Keys that only move or edit, and the keys the window itself answers, type nothing into the name. They are judged
+    // by the key, not the text: X11 and Wayland send Delete with the text DEL, a control character.
+    static constexpr int untypedKeys[] = {Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Delete,
+        Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End};
+    const bool untypedKey
+        = std::find(std::begin(untypedKeys), std::end(untypedKeys), event->key()) != std::end(untypedKeys);
+    if (text.isEmpty() || untypedKey)
         return true;
 
     bool handled = false;

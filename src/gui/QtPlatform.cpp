@@ -33,6 +33,19 @@ QWidget* dialogParent()
     return QApplication::activeWindow();
 }
 
+QMessageBox::Icon messageBoxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
 } // namespace
 
 QString qtNameFilter(const QString& filter)
@@ -99,7 +112,7 @@ MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon, Mes
     // A lone carriage return separates lines in the program's messages; Qt breaks lines on line feeds.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, Title, shown,
+    QMessageBox box(messageBoxIcon(icon), Title, shown,
         buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, dialogParent());
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok)

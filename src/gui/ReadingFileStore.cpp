@@ -23,15 +23,20 @@ std::optional<ReadingFileHead> readReadingFileHead(const QString& path)
     return head;
 }
 
-bool writeReadingFile(const QString& path, const QByteArray& bytes)
+std::optional<QString> writeReadingFile(const QString& path, const QByteArray& bytes)
 {
+    // Unbuffered, because Qt 6.4's commit() misses an error in its final flush and would put a cut-off file in place.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // Qt 6.4's commit() misses an error in the final flush and would put a cut-off file in place, so flush first.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    // A write cut short, as on a full disk, carries no reason; writing the rest again fails with the system's.
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            return file.errorString(); // never committed, the temporary file goes and the old one stays
+        written += count;
     }
-    return file.commit();
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
 }

@@ -15,5 +15,6 @@ struct ReadingFileHead
 // be opened or read.
 std::optional<ReadingFileHead> readReadingFileHead(const QString& path);
 
-// Replaces the file whole or not at all: a failed write leaves no partial file and the old one untouched.
-bool writeReadingFile(const QString& path, const QByteArray& bytes);
+// Replaces the file whole or not at all: a failed write leaves no partial file and the old one untouched. Gives the
+// system's reason when the file was not replaced, nothing when it was.
+std::optional<QString> writeReadingFile(const QString& path, const QByteArray& bytes);

@@ -125,7 +125,10 @@ void ReportWindow::cmdSave_Click()
     const QString path = m_app.platform().getSaveFileName(readingFileSaveRequest());
     if (path.isEmpty())
         return;
-    writeReadingFile(withReadingFileExtension(path), encodeReadingFile(m_reading.input));
+    const std::optional<QString> failure
+        = writeReadingFile(withReadingFileExtension(path), encodeReadingFile(m_reading.input));
+    if (failure)
+        m_app.platform().showMessage(ReadingFileNotSaved + QChar(13) + *failure, MessageIcon::Warning);
 }
 
 void ReportWindow::cmdPrint_Click()

@@ -172,6 +172,12 @@ void TestMainWindow::filtersTypedNames()
     QTest::keyClick(name, Qt::Key_Backspace);
     QCOMPARE(name->text(), QStringLiteral("AB C"));
     QCOMPARE(t.platform.messages.size(), 1);
+    name->setText(QStringLiteral("ABC"));
+    QTest::keyClick(name, Qt::Key_Home);
+    // Delete as X11 and Wayland send it, with the text DEL.
+    QTest::sendKeyEvent(QTest::Click, name, Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
+    QCOMPARE(name->text(), QStringLiteral("BC"));
+    QCOMPARE(t.platform.messages.size(), 1);
 }
 
 void TestMainWindow::refusesPastingIntoTheName()

@@ -112,8 +112,8 @@ private slots:
     void holdsTheLinkHookOnlyWhileOpen();
     void savesTheReadingFile_data();
     void savesTheReadingFile();
-    void failedSaveLeavesNoPartialFile_data();
-    void failedSaveLeavesNoPartialFile();
+    void failedSaveSaysWhyAndKeepsTheOldFile_data();
+    void failedSaveSaysWhyAndKeepsTheOldFile();
     void printsTheWholeReportOrTheSelection_data();
     void printsTheWholeReportOrTheSelection();
     void cancelledPrintPrintsNothing();
@@ -348,6 +348,8 @@ void TestReportWindow::savesTheReadingFile_data()
                                           << "anna.avd";
     QTest::newRow("over an older, longer file") << "old.avd"
                                                 << "old.avd";
+    QTest::newRow("cancelled") << ""
+                               << "";
 }
 
 void TestReportWindow::savesTheReadingFile()
@@ -394,20 +396,22 @@ void TestReportWindow::savesTheReadingFile()
     QVERIFY(t.platform.saveDialogs[0].confirmOverwrite);
 }
 
-void TestReportWindow::failedSaveLeavesNoPartialFile_data()
+void TestReportWindow::failedSaveSaysWhyAndKeepsTheOldFile_data()
 {
     QTest::addColumn<QString>("target");
     QTest::addColumn<bool>("diskFills");
-    QTest::newRow("folder that does not exist") << "missing/anna.avd" << false;
-    QTest::newRow("a folder in the way") << "taken.avd" << false;
-    QTest::newRow("write-protected folder") << "kept/old.avd" << false;
-    QTest::newRow("disk full part-way over an older file") << "kept/old.avd" << true;
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder that does not exist") << "missing/anna.avd" << false << "No such file or directory";
+    QTest::newRow("a folder in the way") << "taken.avd" << false << "Filename refers to a directory";
+    QTest::newRow("write-protected folder") << "kept/old.avd" << false << "Permission denied";
+    QTest::newRow("disk full part-way over an older file") << "kept/old.avd" << true << "File too large";
 }
 
-void TestReportWindow::failedSaveLeavesNoPartialFile()
+void TestReportWindow::failedSaveSaysWhyAndKeepsTheOldFile()
 {
     QFETCH(QString, target);
     QFETCH(bool, diskFills);
+    QFETCH(QString, reason);
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken.avd")));
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("kept")));
@@ -445,7 +449,8 @@ void TestReportWindow::failedSaveLeavesNoPartialFile()
     }
     QFile::setPermissions(keptFolder, writable);
 
-    QVERIFY(t.platform.messages.isEmpty());
+    QCOMPARE(t.platform.messageTexts(), QStringList {QStringLiteral("The reading could not be saved.\r") + reason});
+    QCOMPARE(t.platform.messages[0].icon, MessageIcon::Warning);
     QVERIFY(report->isVisible());
     QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("missing"))));
     QVERIFY(QFileInfo(folder.filePath(QStringLiteral("taken.avd"))).isDir());
