@@ -1,6 +1,7 @@
 # Runs the program as a terminal would over ssh: no display of any kind, a scratch home. Help, version and a wrong
 # option must answer there, with the right stream and status, and leave no settings and no lock behind.
-# Arguments: PROGRAM, SCRATCH.
+# The manual page must list exactly the options that --help prints, and render without a warning.
+# Arguments: PROGRAM, SCRATCH, VERSION, MANPAGE.
 file(REMOVE_RECURSE "${SCRATCH}")
 file(MAKE_DIRECTORY "${SCRATCH}/config" "${SCRATCH}/runtime")
 
@@ -23,6 +24,7 @@ function(run_case expected_status stream pattern)
         set(text "${err}")
         set(other "${out}")
     endif()
+    set(text "${text}" PARENT_SCOPE)
     if(NOT text MATCHES "${pattern}" OR NOT other STREQUAL "")
         message(FATAL_ERROR "'${ARGN}': expected ${stream} to match '${pattern}' and nothing else.\n"
                             "stdout: ${out}\nstderr: ${err}")
@@ -30,8 +32,10 @@ function(run_case expected_status stream pattern)
 endfunction()
 
 run_case(success stdout "Usage: [^\n]*astravida \\[options\\] \\[FILE\\]" --help)
-run_case(success stdout "^astravida 1\\.25\n$" --version)
-run_case(success stdout "^astravida 1\\.25\n$" -platform offscreen -v)
+set(help "${text}")
+string(REPLACE "." "\\." version "${VERSION}")
+run_case(success stdout "^astravida ${version}\n$" --version)
+run_case(success stdout "^astravida ${version}\n$" -platform offscreen -v)
 run_case(failure stderr "Unknown option 'no-such-option'" --no-such-option)
 run_case(failure stderr "only one FILE" a.avd b.avd)
 
@@ -39,4 +43,31 @@ file(GLOB_RECURSE left "${SCRATCH}/*")
 if(left)
     message(FATAL_ERROR "the command line left files behind: ${left}")
 endif()
-message(STATUS "command line answered without a display")
+
+# An option line of the help ("  -h, --help     Displays ...") against the tagged lines of the page's OPTIONS section
+# (".BR \\-h \", \" \\-\\-help"), each as a sorted list of option names.
+string(REGEX MATCHALL "\n  -[^ ,]+(, -[^ ,]+)*" help_lines "${help}")
+string(REGEX MATCHALL "-[-A-Za-z]+" help_options "${help_lines}")
+file(READ "${MANPAGE}" page)
+string(REPLACE "\\-" "-" page "${page}")
+string(REGEX MATCH "\n\\.SH OPTIONS\n.*" options_section "${page}")
+string(REGEX REPLACE "(.)\n\\.SH .*" "\\1" options_section "${options_section}")
+string(REGEX MATCHALL "\n\\.B[IR]? [^\n]*" page_lines "${options_section}")
+string(REGEX MATCHALL "-[-A-Za-z]+" page_options "${page_lines}")
+list(SORT help_options)
+list(SORT page_options)
+if(NOT help_options OR NOT help_options STREQUAL page_options)
+    message(FATAL_ERROR "--help lists the options '${help_options}', the manual page's OPTIONS '${page_options}'")
+endif()
+
+find_program(GROFF groff)
+if(GROFF)
+    execute_process(COMMAND "${GROFF}" -man -ww -z -Tutf8 "${MANPAGE}"
+                    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT status EQUAL 0 OR NOT err STREQUAL "")
+        message(FATAL_ERROR "groff finds faults in the manual page: ${err}")
+    endif()
+else()
+    message(STATUS "groff is missing, so the manual page was not rendered")
+endif()
+message(STATUS "command line answered without a display, as its manual page says")

@@ -12,6 +12,9 @@ set(expected
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/mime/packages/${APP_ID}.xml
+    share/man/man1/astravida.1.gz
+    share/doc/astravida/copyright
+    share/doc/astravida/changelog.gz
     share/icons/hicolor/scalable/apps/${APP_ID}.svg)
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)

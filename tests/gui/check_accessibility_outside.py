@@ -1,0 +1,255 @@
+#!/usr/bin/env python3
+"""Walks the real program from outside, as a screen reader does over AT-SPI, and fails on any shown control that
+would be announced by its kind alone. It types a name, asks for the reading, opens every tab and an asana, then the
+about box and the closing screen.
+
+Usage: check_accessibility_outside.py PROGRAM
+
+Runs itself again inside its own X server (Xvfb) and session bus (dbus-run-session), with a scratch home, so it
+never meets the desktop or the settings of whoever runs it. Ends with status 77 when those tools are missing.
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIPPED = 77
+INNER = "ASTRAVIDA_ATSPI_SESSION"
+
+try:
+    import pyatspi
+except ImportError:
+    pyatspi = None
+
+
+def missing_tools():
+    missing = [tool for tool in ("Xvfb", "dbus-run-session") if not shutil.which(tool)]
+    if not os.path.exists("/usr/share/dbus-1/services/org.a11y.Bus.service"):
+        missing.append("at-spi2-core")
+    if pyatspi is None:
+        missing.append("python3-pyatspi for " + sys.executable)
+    return missing
+
+
+def run_inside_session(program):
+    with tempfile.TemporaryDirectory(prefix="astravida-atspi-") as home:
+        runtime = os.path.join(home, "runtime")
+        os.mkdir(runtime, 0o700)
+        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
+                   XDG_CACHE_HOME=os.path.join(home, "cache"), XDG_RUNTIME_DIR=runtime, **{INNER: "1"})
+        for variable in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY"):
+            env.pop(variable, None)
+        # The server picks a free display itself and names it on the pipe, so checks running side by side never
+        # race for one number as xvfb-run -a can. It must not reset when its first client (the AT-SPI bus launcher)
+        # leaves, or the program may knock while it does. The screen is large enough for the reading window.
+        reader, writer = os.pipe()
+        server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(writer), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
+            pass_fds=(writer,), stderr=subprocess.DEVNULL)
+        os.close(writer)
+        try:
+            with os.fdopen(reader) as pipe:
+                display = pipe.readline().strip()
+            if not display:
+                print("Xvfb did not start")
+                return 1
+            env["DISPLAY"] = ":" + display
+            command = ["dbus-run-session", "--", sys.executable, os.path.abspath(__file__), program]
+            return subprocess.run(command, env=env).returncode
+        finally:
+            server.terminate()
+            server.wait()
+
+
+# What a screen reader cannot announce without a name. Labels are their own text; containers are passed through.
+NAMED_ROLES = {
+    "push button", "toggle button", "check box", "radio button", "combo box",
+    "text", "entry", "password text",
+    "list", "list box",
+    "page tab", "page tab list",
+    "link",
+    "image", "icon",
+}
+
+
+def showing(accessible):
+    try:
+        return accessible.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
+
+
+def shown(root):
+    """Every shown accessible under root, in document order. A hidden one hides all it holds, whatever they say."""
+    if root is None or not showing(root):
+        return
+    yield root
+    for child in root:
+        yield from shown(child)
+
+
+def wait_for(what, condition, timeout=60):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        result = condition()
+        if result:
+            return result
+        time.sleep(0.1)
+    raise TimeoutError("waited %d s for %s" % (timeout, what))
+
+
+def press(accessible, modal=False):
+    # Qt answers an action once it is done, so what it changed shows at once; but a modal dialog is done only when it
+    # closes, so that answer is not waited for.
+    if modal:
+        pyatspi.setTimeout(1000, -1)
+    try:
+        accessible.queryAction().doAction(0)
+    except Exception:
+        if not modal:
+            raise
+    finally:
+        pyatspi.setTimeout(25000, -1)
+
+
+def path(accessible):
+    steps = []
+    while accessible is not None and accessible.getRoleName() != "application":
+        steps.insert(0, accessible.getIndexInParent())
+        accessible = accessible.parent
+    return tuple(steps)
+
+
+def find(window, role, name, *otherwise):
+    for item in shown(window):
+        if item.getRoleName() == role and item.name == name:
+            return item
+    if otherwise:
+        return otherwise[0]
+    raise LookupError("no shown %s named '%s'" % (role, name))
+
+
+class Session:
+    """The program under test as AT-SPI sees it, and what it announces badly."""
+
+    def __init__(self, process):
+        self.process = process
+        self.app = None
+        self.seen_windows = []
+        self.problems = []
+
+    def windows(self):
+        if self.app is None:
+            desktop = pyatspi.Registry.getDesktop(0)
+            for candidate in desktop:
+                if candidate is not None and candidate.get_process_id() == self.process.pid:
+                    self.app = candidate
+        return [window for window in self.app if showing(window)] if self.app is not None else []
+
+    def new_window(self, what):
+        def appeared():
+            if self.process.poll() is not None:
+                raise RuntimeError("the program ended with status %d while the check waited for %s"
+                                   % (self.process.returncode, what))
+            fresh = [window for window in self.windows() if window not in self.seen_windows]
+            return fresh[0] if fresh else None
+        window = wait_for(what, appeared)
+        self.seen_windows.append(window)
+        return window
+
+    def check(self, window, where):
+        origin = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        for item in shown(window):
+            if item.getRoleName() not in NAMED_ROLES or item.name.strip():
+                continue
+            box = item.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            trail = []
+            parent = item.parent
+            while parent is not None and parent != window:
+                if parent.name:
+                    trail.insert(0, "'%s'" % parent.name)
+                parent = parent.parent
+            description = "%s %dx%d at (%d, %d) in the %s%s" % (
+                item.getRoleName(), box.width, box.height, box.x - origin.x, box.y - origin.y, where,
+                (" under " + " > ".join(trail)) if trail else "")
+            if description not in self.problems:
+                self.problems.append(description)
+
+    def check_every_tab(self, window, where, pressed=None):
+        """Checks the window as shown, then with each tab it offers pressed in turn, tabs within tabs included."""
+        pressed = set() if pressed is None else pressed
+        self.check(window, where)
+        for tab in [item for item in shown(window) if item.getRoleName() == "page tab"]:
+            if path(tab) in pressed:
+                continue
+            pressed.add(path(tab))
+            press(tab)
+            self.check_every_tab(window, where, pressed)
+
+
+def walk(program):
+    with tempfile.TemporaryDirectory(prefix="astravida-atspi-files-") as scratch:
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        process = subprocess.Popen([program], env=env, cwd=scratch)
+        try:
+            session = Session(process)
+            main = session.new_window("the main window")
+            session.check(main, "main window")
+
+            find(main, "text", "Name").queryEditableText().setTextContents("Anna")
+            press(find(main, "push button", "Get Suitable Yogas For My Zodiac"))
+            reading = session.new_window("the reading window")
+            session.check_every_tab(reading, "reading window")
+
+            press(find(reading, "page tab", "Yoga Asanas"))
+            asanas = [item for item in shown(reading) if item.getRoleName() == "link"
+                      and item.parent.name.startswith("Recommended Yoga Asanas")]
+            if not asanas:
+                raise LookupError("the Yoga Asanas tab shows no asana to open")
+            press(asanas[0])
+            session.check(reading, "reading window, asana %s" % asanas[0].name)
+
+            press(find(reading, "menu item", "Help"))
+            press(wait_for("the Help menu", lambda: find(reading, "menu item", "About Software", None)), modal=True)
+            about = session.new_window("the about box")
+            session.check(about, "about box")
+            press(find(about, "push button", "OK"))
+            wait_for("the about box to close", lambda: about not in session.windows())
+
+            press(find(reading, "push button", "Exit"))
+            closing = session.new_window("the closing screen")
+            session.check(closing, "closing screen")
+            return session.problems
+        finally:
+            process.kill()
+            process.wait()
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__, file=sys.stderr)
+        return 2
+    program = os.path.abspath(sys.argv[1])
+    if os.environ.get(INNER) != "1":
+        missing = missing_tools()
+        if missing:
+            print("Skipped: the outside accessibility check needs %s (scripts/install-deps installs them)"
+                  % ", ".join(missing))
+            return SKIPPED
+        return run_inside_session(program)
+
+    problems = walk(program)
+    if problems:
+        print("%d shown controls have no accessible name:" % len(problems))
+        for problem in problems:
+            print("  " + problem)
+        return 1
+    print("every shown button, text box, list, tab, link and picture has an accessible name")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
