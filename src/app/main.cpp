@@ -16,7 +16,7 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("astravida"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.25"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ASTRAVIDA_VERSION));
 
     // Help, version and a wrong option are answered before the window system starts, so they work over ssh with
     // no display, and never take the single-instance lock or touch the settings.

@@ -50,8 +50,8 @@ void TestClosingScreen::opensQuietlyOnTop()
     ClosingScreen* screen = t.app->closingScreen();
     QVERIFY(screen->isVisible() && screen->testAttribute(Qt::WA_ShowWithoutActivating));
     QVERIFY(screen->windowFlags() & Qt::WindowStaysOnTopHint);
-    QCOMPARE(child<QLabel>(screen, "lblNagScreen2Caption")->text(), QString("Astravida v1.25"));
-    QCOMPARE(screen->windowTitle(), QString("Astravida v1.25"));
+    QCOMPARE(child<QLabel>(screen, "lblNagScreen2Caption")->text(), QStringLiteral("Astravida v" ASTRAVIDA_VERSION));
+    QCOMPARE(screen->windowTitle(), QStringLiteral("Astravida v" ASTRAVIDA_VERSION));
     QCOMPARE(screen->focusWidget(), child<QPushButton>(screen, "cmdClose"));
     QCOMPARE(t.platform.seeds, QList<quint32> {quint32(t.platform.now().toMSecsSinceEpoch())});
 

@@ -50,7 +50,7 @@ void TestMainWindow::opensOnTheFirstOfJanuary1900()
     MainWindow* main = t.main();
     QVERIFY(main->isVisible());
     QCOMPARE(main->objectName(), QStringLiteral("frmMain"));
-    QCOMPARE(main->windowTitle(), QStringLiteral("Astravida v1.25"));
+    QCOMPARE(main->windowTitle(), QStringLiteral("Astravida v" ASTRAVIDA_VERSION));
     QCOMPARE(main->txtName()->text(), QString());
     QCOMPARE(main->cboDate()->count(), 31);
     QCOMPARE(main->cboDate()->itemText(30), QStringLiteral("31"));

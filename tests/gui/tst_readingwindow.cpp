@@ -256,7 +256,7 @@ void tst_ReadingWindow::opensOnFirstTabsWithFocusOnBack()
         QStringList({"Sun Sign Characteristics", "Health Ailments", "Yoga Asanas"}));
     QCOMPARE(QStringList({inner->tabText(0), inner->tabText(1)}),
         QStringList({"Sun Sign and Diet", "Sun Sign and Fitness"}));
-    QCOMPARE(window->windowTitle(), "Astravida v1.25");
+    QCOMPARE(window->windowTitle(), QStringLiteral("Astravida v" ASTRAVIDA_VERSION));
     QCOMPARE(window->centralWidget()->size(), QSize(770, 545));
 
     QCOMPARE(window->focusWidget(), window->findChild<QPushButton*>("cmdBack"));

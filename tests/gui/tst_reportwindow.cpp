@@ -127,7 +127,7 @@ void TestReportWindow::buildsTheReportWindow()
     QVERIFY(report);
     QVERIFY(report->isVisible());
     QVERIFY(report->isModal());
-    QCOMPARE(report->windowTitle(), QStringLiteral("Astravida v1.25"));
+    QCOMPARE(report->windowTitle(), QStringLiteral("Astravida v" ASTRAVIDA_VERSION));
     QCOMPARE(report->size(), QSize(512, 507));
     QCOMPARE(child<QPushButton>(report, "cmdSave")->text(), QStringLiteral("&Save"));
     QCOMPARE(child<QPushButton>(report, "cmdPrint")->text(), QStringLiteral("&Print"));

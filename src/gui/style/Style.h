@@ -20,7 +20,7 @@ inline const QColor lightYellow {255, 255, 128};
 inline const QColor grey {128, 128, 128};
 inline const QColor cyan {0, 255, 255};
 inline const QColor linkBlue {0, 0, 255};
-inline const QString windowCaption = QStringLiteral("Astravida v1.25");
+inline const QString windowCaption = QStringLiteral("Astravida v" ASTRAVIDA_VERSION);
 
 // Verdana, or DejaVu Sans where Verdana is missing.
 QFont verdana(double pointSize, bool bold = false, bool underline = false, bool italic = false);
