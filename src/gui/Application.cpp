@@ -9,6 +9,7 @@
 #include "gui/MainWindow.h"
 #include "gui/ReadingWindow.h"
 #include "gui/ReportLinks.h"
+#include "gui/ReportWindow.h"
 
 Application::Application(Platform& platform, const QString& applicationName)
     : m_platform(platform)
@@ -85,6 +86,11 @@ void Application::showClosingScreen()
     if (!m_closingScreen)
         m_closingScreen = new ClosingScreen(*this);
     m_closingScreen->show();
+}
+
+void Application::showReport(const Reading& reading, QWidget* readingWindow)
+{
+    ReportWindow::showModal(*this, reading, readingWindow);
 }
 
 void Application::showAbout(QWidget* parent)

@@ -12,6 +12,7 @@ class Platform;
 class ReadingWindow;
 class ReportLinks;
 class QWidget;
+struct Reading;
 struct ReadingInput;
 
 // Owns the windows and is the one way they reach each other.
@@ -42,6 +43,8 @@ public:
     void showReading(const ReadingInput& input);
     void showMainWindow();
     void showClosingScreen();
+    // The report of the reading, modal over the window that shows it.
+    void showReport(const Reading& reading, QWidget* readingWindow);
     // Modal over parent; a new box each time.
     void showAbout(QWidget* parent);
     void openSitePage(const QString& pageKey);

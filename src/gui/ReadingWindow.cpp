@@ -2,7 +2,6 @@
 
 #include "core/Promotions.h"
 #include "gui/AsanaBrowser.h"
-#include "gui/ReportWindow.h"
 #include "gui/Application.h"
 #include "gui/Menus.h"
 #include "gui/style/Style.h"
@@ -437,12 +436,7 @@ void ReadingWindow::showReading(const Reading& reading)
 
 void ReadingWindow::cmdPrint_Click()
 {
-    openReportWindow();
-}
-
-void ReadingWindow::openReportWindow()
-{
-    ReportWindow::showModal(m_app, m_reading, this);
+    m_app.showReport(m_reading, this);
 }
 
 void ReadingWindow::cmdBack_Click()

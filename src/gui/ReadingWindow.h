@@ -52,8 +52,6 @@ private:
     QWidget* buildBottomStrip(QWidget* central);
     void buildPromotions(QWidget* bottomStrip);
     void buildMenus();
-    // Opens the report window modally over this one; the report work fills it in.
-    void openReportWindow();
 
     Application& m_app;
     Reading m_reading;

@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "TestSupport.h"
 #include "core/SitePages.h"
 
 #include <QTest>
@@ -24,7 +24,7 @@ void TestSitePages::opensEachPageByItsKey()
     QFETCH(QString, key);
     FakePlatform platform;
     openSitePage(platform, key);
-    QCOMPARE(platform.openedUrls, QStringList {"https://www.lorewell.com/astravida/ssd.php?page=" + key});
+    QCOMPARE(platform.openedUrls, QStringList {SitePageAddress + key});
     QVERIFY(SiteRoot.startsWith(QLatin1String("https://")) && !SiteRoot.endsWith(QLatin1Char('/')));
 }
 

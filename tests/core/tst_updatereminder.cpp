@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "TestSupport.h"
 #include "core/UpdateReminder.h"
 #include "core/Scramble.h"
 
@@ -9,12 +9,7 @@ namespace {
 const QString App = QStringLiteral("astravida");
 const QString Question = QStringLiteral("There maybe an update to this software available\r"
                                         "Do you want to check for an update?");
-const QString DownloadPage = QStringLiteral("https://www.lorewell.com/astravida/ssd.php?page=download-web-page");
-
-QString storedKey()
-{
-    return FakePlatform::settingPath(App, QStringLiteral("Settings"), ScrambleText(QStringLiteral("Duration")));
-}
+const QString DownloadPage = SitePageAddress + QStringLiteral("download-web-page");
 
 } // namespace
 
@@ -50,7 +45,7 @@ void TestUpdateReminder::asksOnlyAfterTwoWeeks()
     FakePlatform platform;
     platform.setNow(QDateTime(QDate(2026, 3, 20), QTime(0, 1)));
     const QString stored = ScrambleText(reminderDateText(last));
-    platform.settings.insert(storedKey(), stored);
+    platform.settings.insert(reminderSettingPath(), stored);
 
     remindAboutUpdate(platform, App);
 
@@ -59,10 +54,10 @@ void TestUpdateReminder::asksOnlyAfterTwoWeeks()
         QCOMPARE(platform.messages[0].text, Question);
         QCOMPARE(platform.messages[0].icon, MessageIcon::Information);
         QCOMPARE(platform.messages[0].buttons, MessageButtons::YesNo);
-        QCOMPARE(UnscrambleText(platform.settings.value(storedKey())), reminderDateText(platform.now()));
+        QCOMPARE(UnscrambleText(platform.settings.value(reminderSettingPath())), reminderDateText(platform.now()));
     } else {
         QVERIFY(platform.messages.isEmpty());
-        QCOMPARE(platform.settings.value(storedKey()), stored);
+        QCOMPARE(platform.settings.value(reminderSettingPath()), stored);
     }
     QVERIFY(platform.openedUrls.isEmpty()); // an unscripted question answers No
 }
@@ -80,10 +75,10 @@ void TestUpdateReminder::firstStartRecordsTheDateSilently()
     QFETCH(QString, stored);
     FakePlatform platform;
     if (!stored.isNull())
-        platform.settings.insert(storedKey(), stored);
+        platform.settings.insert(reminderSettingPath(), stored);
     remindAboutUpdate(platform, App);
     QVERIFY(platform.messages.isEmpty());
-    const QString now = platform.settings.value(storedKey());
+    const QString now = platform.settings.value(reminderSettingPath());
     QCOMPARE(UnscrambleText(now), reminderDateText(platform.now()));
     QVERIFY2(!now.contains(QLatin1String("Duration")) && !now.contains(QLatin1String("20")),
         "the date is stored scrambled");
@@ -97,11 +92,11 @@ void TestUpdateReminder::storesBeforeOpeningTheDownloadPage()
         bool storedFirst = false;
         void openUrl(const QString& url) override
         {
-            storedFirst = UnscrambleText(settings.value(storedKey())) == reminderDateText(now());
+            storedFirst = UnscrambleText(settings.value(reminderSettingPath())) == reminderDateText(now());
             FakePlatform::openUrl(url);
         }
     } platform;
-    platform.settings.insert(storedKey(), ScrambleText(reminderDateText(platform.now().addDays(-30))));
+    platform.settings.insert(reminderSettingPath(), ScrambleText(reminderDateText(platform.now().addDays(-30))));
     platform.queueAnswer(MessageAnswer::Yes);
 
     remindAboutUpdate(platform, App);

@@ -25,10 +25,7 @@ struct YogaTab
     explicit YogaTab(const QString& sign)
     {
         t.start();
-        // The first day of a month falls in the sign three places before the month's own.
-        fillInput(t.main(), QStringLiteral("ANNA"), 1, (signNames().indexOf(sign) + 3) % 12 + 1, 1980);
-        t.main()->cmdNext_Click();
-        window = t.app->readingWindow();
+        window = t.readSign(sign);
         child<QTabWidget>(window, "SSTab1")->setCurrentIndex(2);
         fraSelectYoga = child<QWidget>(window, "fraSelectYoga");
     }

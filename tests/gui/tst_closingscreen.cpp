@@ -268,7 +268,7 @@ void TestClosingScreen::everyWayOfClosingEndsTheProgram()
     // Quitting without it never builds it just to close it.
     QCOMPARE(t.app->closingScreen() != nullptr, way != "quit");
     QCOMPARE(t.platform.seeds.size(), way == "quit" ? 1 : 2); // start-up, and the screen's one build
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushDeferredDeletes();
     QVERIFY(!main && !screen);
 }
 

@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 #include "gui/ClosingScreen.h"
 
-#include "core/Scramble.h"
 #include "gui/MainWindow.h"
 
 #include <QClipboard>
@@ -12,9 +11,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-namespace {
-const QString Site = QStringLiteral("https://www.lorewell.com/astravida/ssd.php?page=");
-}
 
 class TestMainWindow : public QObject
 {
@@ -314,7 +310,7 @@ void TestMainWindow::opensSitePages()
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(4, 4));
     }
-    QCOMPARE(t.platform.openedUrls, QStringList {Site + page});
+    QCOMPARE(t.platform.openedUrls, QStringList {SitePageAddress + page});
 }
 
 void TestMainWindow::picksAPromotionByRoundingHalvesToEven_data()
@@ -400,7 +396,7 @@ void TestMainWindow::asksAboutUpdatesBeforeTheWindowShows()
             return FakePlatform::showMessage(text, icon, buttons);
         }
     } platform;
-    platform.writeSetting("astravida", "Settings", ScrambleText("Duration"), ScrambleText("2020-01-01 10:00:00"));
+    storeReminderDate(platform, QStringLiteral("2020-01-01 10:00:00"));
     platform.queueAnswer(MessageAnswer::Yes);
     {
         Application app(platform);
@@ -409,7 +405,7 @@ void TestMainWindow::asksAboutUpdatesBeforeTheWindowShows()
     }
     QCOMPARE(platform.messages.size(), 1);
     QVERIFY(!platform.mainVisibleWhenAsked);
-    QCOMPARE(platform.openedUrls, QStringList {Site + "download-web-page"});
+    QCOMPARE(platform.openedUrls, QStringList {SitePageAddress + "download-web-page"});
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -44,7 +44,7 @@ QStringList inputs(const MainWindow* main)
 void dropReadingWindow(TestApp& t)
 {
     delete t.app->readingWindow();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushDeferredDeletes();
 }
 
 } // namespace

@@ -22,14 +22,6 @@
 
 namespace {
 
-// Runs the reading action for a day and month of 1980 and returns the reading window it opened.
-ReadingWindow* readFor(TestApp& t, int day, int month)
-{
-    fillInput(t.main(), QStringLiteral("ANNA"), day, month, 1980);
-    t.main()->cmdNext_Click();
-    return t.app->readingWindow();
-}
-
 QString shown(const QWidget* window, const QString& control)
 {
     if (auto* box = window->findChild<QPlainTextEdit*>(control))
@@ -37,18 +29,6 @@ QString shown(const QWidget* window, const QString& control)
     if (auto* label = window->findChild<QLabel*>(control))
         return label->text();
     return QStringLiteral("<no control %1>").arg(control);
-}
-
-// The reading of the first birthday of 1980 that falls under the sign.
-ReadingWindow* readSign(TestApp& t, const QString& sign)
-{
-    for (int month = 0; month < 12; ++month) {
-        for (int day = 0; day < 31; ++day) {
-            if (signForPositions(month, day) == sign)
-                return readFor(t, day + 1, month + 1);
-        }
-    }
-    return nullptr;
 }
 
 QStringList visibleSignFrames(const ReadingWindow* window)
@@ -70,7 +50,7 @@ bool closingScreenShown(const TestApp& t)
 void destroyWindow(QWidget* window)
 {
     delete window;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushDeferredDeletes();
 }
 
 // Every control that shows a value of the reading, with the value it shows.
@@ -159,7 +139,7 @@ void tst_ReadingWindow::readingFillsEveryFieldOfTheSign()
     QFETCH(QString, element);
     TestApp t;
     QVERIFY(t.start());
-    ReadingWindow* window = readFor(t, day, month);
+    ReadingWindow* window = t.read(day, month);
     QVERIFY(window);
     QVERIFY(window->isVisible());
     QVERIFY(!t.main()->isVisible());
@@ -182,14 +162,14 @@ void tst_ReadingWindow::noFieldSurvivesIntoTheNextReading()
 {
     TestApp t;
     QVERIFY(t.start());
-    ReadingWindow* first = readFor(t, 5, 4);
+    ReadingWindow* first = t.read(5, 4);
     QVERIFY(first);
     QCOMPARE(shown(first, "lblSunSign"), "Aries");
     first->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(2);
     destroyWindow(first);
     QVERIFY(!t.app->readingWindow());
 
-    ReadingWindow* second = readFor(t, 5, 7);
+    ReadingWindow* second = t.read(5, 7);
     QVERIFY(second);
     const Reading cancer = second->reading();
     QCOMPARE(cancer.sign, QStringLiteral("Cancer"));
@@ -204,7 +184,7 @@ void tst_ReadingWindow::fieldsShowWithoutClipping()
     for (const QString& sign : signNames()) {
         TestApp t;
         QVERIFY(t.start());
-        const ReadingWindow* window = readSign(t, sign);
+        const ReadingWindow* window = t.readSign(sign);
         for (const auto& field : Fields) {
             const auto* label = window->findChild<QLabel*>(field.first);
             if (!label)
@@ -231,7 +211,7 @@ void tst_ReadingWindow::picturesAreDrawnForTheScreen()
     };
     TestApp t;
     QVERIFY(t.start());
-    ReadingWindow* window = readFor(t, 5, 3);
+    ReadingWindow* window = t.read(5, 3);
     QCOMPARE(window->devicePixelRatio(), scale);
     QCOMPARE(child<QLabel>(window, "picSunSign")->pixmap(), drawnFor("Pisces.jpg"));
 
@@ -245,7 +225,7 @@ void tst_ReadingWindow::opensOnFirstTabsWithFocusOnBack()
 {
     TestApp t;
     QVERIFY(t.start());
-    ReadingWindow* window = readFor(t, 5, 3);
+    ReadingWindow* window = t.read(5, 3);
     QVERIFY(window);
     auto* outer = window->findChild<QTabWidget*>("SSTab1");
     auto* inner = window->findChild<QTabWidget*>("ssTab");
@@ -299,7 +279,7 @@ void tst_ReadingWindow::leaveOrStay()
     QFETCH(bool, mainShown);
     TestApp t;
     QVERIFY(t.start());
-    QPointer<ReadingWindow> window = readFor(t, 5, 3);
+    QPointer<ReadingWindow> window = t.read(5, 3);
     QVERIFY(window);
     window->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
     const QStringList words = how.split(' ');
@@ -331,7 +311,7 @@ void tst_ReadingWindow::leaveOrStay()
         QCOMPARE(window->findChild<QTabWidget*>("SSTab1")->currentIndex(), 1);
         QCOMPARE(shown(window, "lblSunSign"), "Pisces");
     } else {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        flushDeferredDeletes();
         QVERIFY2(!window, "an unloaded window is destroyed");
     }
 }
@@ -340,7 +320,7 @@ void tst_ReadingWindow::textBoxesScrollButCannotBeEdited()
 {
     TestApp t;
     QVERIFY(t.start());
-    ReadingWindow* window = readFor(t, 5, 3);
+    ReadingWindow* window = t.read(5, 3);
     QList<QPlainTextEdit*> boxes;
     for (const auto& field : Fields)
         if (auto* box = window->findChild<QPlainTextEdit*>(field.first))
@@ -366,7 +346,7 @@ void tst_ReadingWindow::textBoxesOpenAtTheirFirstLine()
 {
     TestApp t;
     QVERIFY(t.start());
-    ReadingWindow* window = readFor(t, 5, 3);
+    ReadingWindow* window = t.read(5, 3);
     window->show();
     auto* tabs = window->findChild<QTabWidget*>("SSTab1");
     auto* healthTabs = window->findChild<QTabWidget*>("ssTab");
@@ -425,7 +405,7 @@ void tst_ReadingWindow::linksOpenTheirPages()
     QFETCH(bool, hand);
     TestApp t;
     QVERIFY(t.start());
-    ReadingWindow* window = readFor(t, 5, 3);
+    ReadingWindow* window = t.read(5, 3);
     auto* label = window->findChild<QLabel*>(control);
     QVERIFY(label);
     QCOMPARE(label->cursor().shape() == Qt::PointingHandCursor, hand);
@@ -462,7 +442,7 @@ void tst_ReadingWindow::menuItemsOpenTheirPages()
     QFETCH(QString, page);
     TestApp t;
     QVERIFY(t.start());
-    ReadingWindow* window = readFor(t, 5, 3);
+    ReadingWindow* window = t.read(5, 3);
     QCOMPARE(window->findChild<QAction*>(action)->text(), text);
     QCOMPARE(triggerAction(window, action), !page.isEmpty());
     QCOMPARE(t.platform.openedUrls, page.isEmpty() ? QStringList() : QStringList {sitePageUrl(page)});
@@ -473,14 +453,14 @@ void tst_ReadingWindow::backReturnsToTheMainWindowWithTheInputKept()
 {
     TestApp t;
     QVERIFY(t.start());
-    readFor(t, 5, 3)->findChild<QPushButton*>("cmdBack")->click();
+    t.read(5, 3)->findChild<QPushButton*>("cmdBack")->click();
     QVERIFY(t.main()->isVisible());
     QVERIFY(!closingScreenShown(t));
     QCOMPARE(t.main()->txtName()->text(), "ANNA");
     QCOMPARE(t.main()->cboMonth()->currentIndex(), 2);
 
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ReadingWindow* next = readFor(t, 5, 4);
+    flushDeferredDeletes();
+    ReadingWindow* next = t.read(5, 4);
     QVERIFY(next);
     QCOMPARE(shown(next, "lblSunSign"), "Aries");
     QCOMPARE(visibleSignFrames(next), QStringList {"fraAries"});

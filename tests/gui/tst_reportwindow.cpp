@@ -33,9 +33,7 @@ QString siteLine()
 // Makes the reading of ANNA for a day and month of 1980 and opens its report.
 ReportWindow* openReport(TestApp& t, int day = 5, int month = 3)
 {
-    fillInput(t.main(), QStringLiteral("ANNA"), day, month, 1980);
-    t.main()->cmdNext_Click();
-    ReadingWindow* display = t.app->readingWindow();
+    ReadingWindow* display = t.read(day, month);
     if (!display)
         return nullptr;
     display->cmdPrint_Click();
@@ -45,7 +43,7 @@ ReportWindow* openReport(TestApp& t, int day = 5, int month = 3)
 void closeReport(ReportWindow* report)
 {
     report->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushDeferredDeletes();
 }
 
 QWidget* nextTabStop(QWidget* widget)

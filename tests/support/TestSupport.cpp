@@ -2,6 +2,7 @@
 
 #include "core/UpdateReminder.h"
 #include "core/Scramble.h"
+#include "core/SunSign.h"
 #include "gui/MainWindow.h"
 #include "gui/ReadingWindow.h"
 
@@ -19,20 +20,35 @@ const Environment environment;
 
 } // namespace
 
+QString reminderSettingPath()
+{
+    return FakePlatform::settingPath(
+        QStringLiteral("astravida"), QStringLiteral("Settings"), ScrambleText(QStringLiteral("Duration")));
+}
+
+void storeReminderDate(Platform& platform, const QString& dateText)
+{
+    platform.writeSetting(QStringLiteral("astravida"), QStringLiteral("Settings"),
+        ScrambleText(QStringLiteral("Duration")), ScrambleText(dateText));
+}
+
+void flushDeferredDeletes()
+{
+    // Windows closed with WA_DeleteOnClose go through deleteLater.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TestApp::TestApp(bool quietReminder)
 {
-    if (quietReminder) {
-        platform.writeSetting(QStringLiteral("astravida"), QStringLiteral("Settings"),
-            ScrambleText(QStringLiteral("Duration")), ScrambleText(reminderDateText(platform.now())));
-    }
+    if (quietReminder)
+        storeReminderDate(platform, reminderDateText(platform.now()));
     app = std::make_unique<Application>(platform);
 }
 
 TestApp::~TestApp()
 {
     app.reset();
-    // Windows closed with WA_DeleteOnClose go through deleteLater.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushDeferredDeletes();
 }
 
 bool TestApp::start(const QString& readingFile)
@@ -43,6 +59,24 @@ bool TestApp::start(const QString& readingFile)
 MainWindow* TestApp::main() const
 {
     return app->mainWindow();
+}
+
+ReadingWindow* TestApp::read(int day, int month, int year)
+{
+    fillInput(main(), QStringLiteral("ANNA"), day, month, year);
+    main()->cmdNext_Click();
+    return app->readingWindow();
+}
+
+ReadingWindow* TestApp::readSign(const QString& sign)
+{
+    for (int month = 0; month < 12; ++month) {
+        for (int day = 0; day < 31; ++day) {
+            if (signForPositions(month, day) == sign)
+                return read(day + 1, month + 1);
+        }
+    }
+    return nullptr;
 }
 
 Reading TestApp::shownReading() const

@@ -10,6 +10,16 @@
 
 #include <memory>
 
+// Where every page of the maker's site is, before the page's key.
+inline const QString SitePageAddress = QStringLiteral("https://www.lorewell.com/astravida/ssd.php?page=");
+
+// The update reminder's date as the platform stores it: under a scrambled key, scrambled.
+QString reminderSettingPath();
+void storeReminderDate(Platform& platform, const QString& dateText);
+
+// Destroys the windows closed so far, as the event loop would.
+void flushDeferredDeletes();
+
 // One application on a fake platform, started as the real program starts; a fresh one per test.
 struct TestApp
 {
@@ -22,6 +32,10 @@ struct TestApp
 
     bool start(const QString& readingFile = QString());
     MainWindow* main() const;
+    // The reading window of ANNA's reading for a day and month of the year, or nullptr if none opened.
+    ReadingWindow* read(int day, int month, int year = 1980);
+    // The same for the first birthday that falls under the sign.
+    ReadingWindow* readSign(const QString& sign);
     // The reading the reading window shows; empty when no reading window is on view.
     Reading shownReading() const;
 };
