@@ -13,10 +13,10 @@ void benchAfterStart(Application& app)
 {
     BenchReady::reportWhenIdle(qgetenv("ASTRAVIDA_BENCH"), [&app] {
         MainWindow* main = app.mainWindow();
-        main->txtName()->setText(QStringLiteral("ANNA"));
-        main->cboDate()->setCurrentIndex(4);
-        main->cboMonth()->setCurrentIndex(2);
-        main->cboYear()->setCurrentIndex(80);
+        main->nameBox()->setText(QStringLiteral("ANNA"));
+        main->dayList()->setCurrentIndex(4);
+        main->monthList()->setCurrentIndex(2);
+        main->yearList()->setCurrentIndex(80);
         main->cmdNext_Click();
         QCoreApplication::processEvents();
         auto* report = new ReportWindow(app, app.readingWindow()->reading(), app.readingWindow());

@@ -117,10 +117,10 @@ void settle()
 void showReading(Application& app, const SignDate& date)
 {
     MainWindow* main = app.mainWindow();
-    main->txtName()->setText(QStringLiteral("ANNA"));
-    main->cboDate()->setCurrentIndex(date.day - 1);
-    main->cboMonth()->setCurrentIndex(date.month - 1);
-    main->cboYear()->setCurrentIndex(80);
+    main->nameBox()->setText(QStringLiteral("ANNA"));
+    main->dayList()->setCurrentIndex(date.day - 1);
+    main->monthList()->setCurrentIndex(date.month - 1);
+    main->yearList()->setCurrentIndex(80);
     main->cmdNext_Click();
     QCoreApplication::processEvents();
 }

@@ -115,10 +115,10 @@ void AsanaLabel::mouseMoveEvent(QMouseEvent* event)
 
 AsanaBrowser::AsanaBrowser(QWidget* fraSelectYoga)
     : QObject(fraSelectYoga)
-    , m_fraSelectYoga(fraSelectYoga)
+    , m_yogaPage(fraSelectYoga)
 {
     for (const QString& sign : signNames()) {
-        auto* frame = new QGroupBox(m_fraSelectYoga);
+        auto* frame = new QGroupBox(m_yogaPage);
         frame->setObjectName(QLatin1String("fra") + sign);
         frame->setGeometry(216, 168, 329, 209);
         frame->hide();
@@ -127,7 +127,7 @@ AsanaBrowser::AsanaBrowser(QWidget* fraSelectYoga)
     QVector<AsanaLabel*> allLabels;
     for (int sign = 0; sign < SignCount; ++sign)
         allLabels += buildSignFrame(sign);
-    new UnderlineReset(m_fraSelectYoga, allLabels);
+    new UnderlineReset(m_yogaPage, allLabels);
     buildDetailPage();
 }
 
@@ -135,13 +135,13 @@ void AsanaBrowser::buildIntroduction()
 {
     for (int i = 0; i < YogaIntroductionCount; ++i) {
         const IntroPlacement& place = IntroPlacements[std::size_t(i)];
-        QLabel* paragraph = Style::label(m_fraSelectYoga, place.labelName, yogaIntroduction(i), place.geometry,
+        QLabel* paragraph = Style::label(m_yogaPage, place.labelName, yogaIntroduction(i), place.geometry,
             place.colour, Style::verdana(8.25));
         paragraph->setWordWrap(true);
         paragraph->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
     QLabel* instruction
-        = Style::label(m_fraSelectYoga, "Label37", QStringLiteral("Click on Asana to know its Procedure and Benefits"),
+        = Style::label(m_yogaPage, "Label37", QStringLiteral("Click on Asana to know its Procedure and Benefits"),
             QRect(200, 136, 358, 16), Green, Style::verdana(9.75, true, false, true));
     instruction->setAlignment(Qt::AlignCenter);
     // The stand-in face is wider than Verdana: widen the line about its centre to the free band between the
@@ -154,7 +154,7 @@ void AsanaBrowser::buildIntroduction()
 QVector<AsanaLabel*> AsanaBrowser::buildSignFrame(int sign)
 {
     const QString name = signNames().at(sign);
-    QWidget* frame = m_fraSelectYoga->findChild<QWidget*>(QLatin1String("fra") + name);
+    QWidget* frame = m_yogaPage->findChild<QWidget*>(QLatin1String("fra") + name);
     QVector<AsanaLabel*> labels;
     if (!frame)
         return labels;
@@ -193,51 +193,51 @@ QVector<AsanaLabel*> AsanaBrowser::buildSignFrame(int sign)
 
 void AsanaBrowser::buildDetailPage()
 {
-    m_fraYogaProcedure = new QFrame(m_fraSelectYoga);
-    m_fraYogaProcedure->setObjectName(QStringLiteral("fraYogaProcedure"));
-    m_fraYogaProcedure->setGeometry(0, 0, 769, 433);
-    Style::setBackground(m_fraYogaProcedure, Style::brown);
-    m_fraYogaProcedure->hide();
+    m_asanaPage = new QFrame(m_yogaPage);
+    m_asanaPage->setObjectName(QStringLiteral("fraYogaProcedure"));
+    m_asanaPage->setGeometry(0, 0, 769, 433);
+    Style::setBackground(m_asanaPage, Style::brown);
+    m_asanaPage->hide();
 
     QVector<QLabel*> headings;
     for (const Heading& heading : DetailHeadings) {
-        QLabel* label = Style::label(m_fraYogaProcedure, "", QString::fromLatin1(heading.caption), QRect(), White,
+        QLabel* label = Style::label(m_asanaPage, "", QString::fromLatin1(heading.caption), QRect(), White,
             Style::verdana(8.25, true, true));
         label->move(heading.position);
         label->resize(Style::captionSize(label));
         headings.append(label);
     }
-    m_lblEnglishName = Style::label(m_fraYogaProcedure, "lblEnglishName", QString(), QRect(152, 20, 345, 16),
+    m_englishName = Style::label(m_asanaPage, "lblEnglishName", QString(), QRect(152, 20, 345, 16),
         Style::yellow, Style::verdana(8.25, true));
-    m_txtYogaDefination = Style::textBox(m_fraYogaProcedure, "txtYogaDefination", QRect(24, 40, 473, 81));
-    m_txtProcedure = Style::textBox(m_fraYogaProcedure, "txtProcedure", QRect(24, 148, 473, 145));
-    m_txtBenefits = Style::textBox(m_fraYogaProcedure, "txtBenefits", QRect(24, 320, 473, 73));
-    m_txtContradiction = Style::textBox(m_fraYogaProcedure, "txtContradiction", QRect(504, 320, 254, 73));
+    m_definition = Style::textBox(m_asanaPage, "txtYogaDefination", QRect(24, 40, 473, 81));
+    m_procedure = Style::textBox(m_asanaPage, "txtProcedure", QRect(24, 148, 473, 145));
+    m_benefits = Style::textBox(m_asanaPage, "txtBenefits", QRect(24, 320, 473, 73));
+    m_contraIndication = Style::textBox(m_asanaPage, "txtContradiction", QRect(504, 320, 254, 73));
     for (std::size_t i = 0; i < DetailHeadings.size(); ++i)
-        headings[int(i)]->setBuddy(m_fraYogaProcedure->findChild<QWidget*>(QLatin1String(DetailHeadings[i].field)));
+        headings[int(i)]->setBuddy(m_asanaPage->findChild<QWidget*>(QLatin1String(DetailHeadings[i].field)));
     // The definition stands under no heading of its own.
-    m_txtYogaDefination->setAccessibleName(QStringLiteral("Definition"));
+    m_definition->setAccessibleName(QStringLiteral("Definition"));
 
-    m_picYoga = new QLabel(m_fraYogaProcedure);
-    m_picYoga->setObjectName(QStringLiteral("picYoga"));
-    m_picYoga->setGeometry(504, 40, 252, 252);
-    m_picYoga->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_picYoga->setAlignment(Qt::AlignCenter);
+    m_asanaPicture = new QLabel(m_asanaPage);
+    m_asanaPicture->setObjectName(QStringLiteral("picYoga"));
+    m_asanaPicture->setGeometry(504, 40, 252, 252);
+    m_asanaPicture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_asanaPicture->setAlignment(Qt::AlignCenter);
 
     // Created after the picture so that the name plate lies over its top edge.
-    m_lblAsanaName = Style::label(m_fraYogaProcedure, "lblAsanaName", QString(), QRect(580, 16, 108, 20), Style::brown,
+    m_namePlate = Style::label(m_asanaPage, "lblAsanaName", QString(), QRect(580, 16, 108, 20), Style::brown,
         Style::verdana(9.75, true));
-    m_lblAsanaName->setAlignment(Qt::AlignCenter);
-    Style::setBackground(m_lblAsanaName, Style::lightYellow);
+    m_namePlate->setAlignment(Qt::AlignCenter);
+    Style::setBackground(m_namePlate, Style::lightYellow);
     // The stand-in face is wider than Verdana: widen the plate about its centre to fit the longest name.
-    int widest = m_lblAsanaName->width();
+    int widest = m_namePlate->width();
     for (const Asana& entry : asanaCatalogue())
-        widest = qMax(widest, Style::textWidth(m_lblAsanaName->font(), entry.displayName) + 8);
-    m_lblAsanaName->setGeometry(
-        QRect(0, 16, widest, 20).translated(m_lblAsanaName->geometry().center().x() - widest / 2, 0));
+        widest = qMax(widest, Style::textWidth(m_namePlate->font(), entry.displayName) + 8);
+    m_namePlate->setGeometry(
+        QRect(0, 16, widest, 20).translated(m_namePlate->geometry().center().x() - widest / 2, 0));
 
-    m_cmdYogaBack = Style::button(m_fraYogaProcedure, "cmdYogaBack", QStringLiteral("&Back"), QRect(24, 397, 734, 31));
-    connect(m_cmdYogaBack, &QPushButton::clicked, this, &AsanaBrowser::cmdYogaBack_Click);
+    m_backButton = Style::button(m_asanaPage, "cmdYogaBack", QStringLiteral("&Back"), QRect(24, 397, 734, 31));
+    connect(m_backButton, &QPushButton::clicked, this, &AsanaBrowser::cmdYogaBack_Click);
 }
 
 void AsanaBrowser::showSign(const QString& sign)
@@ -261,32 +261,32 @@ void AsanaBrowser::asanaLabel_Click(AsanaLabel* label)
     m_openedFrom = label;
     // Opened from the keyboard, the keyboard follows onto the page rather than wherever hiding the list leaves it.
     const bool keyboardOnList = label->hasFocus();
-    m_fraYogaProcedure->show();
-    m_fraYogaProcedure->raise();
+    m_asanaPage->show();
+    m_asanaPage->raise();
     if (keyboardOnList)
-        m_txtYogaDefination->setFocus(Qt::OtherFocusReason);
+        m_definition->setFocus(Qt::OtherFocusReason);
     label->parentWidget()->hide();
     // A picture that cannot be fetched leaves the previous one in place.
-    const QPixmap picture = Style::picture(shown.picture, m_picYoga->devicePixelRatio());
+    const QPixmap picture = Style::picture(shown.picture, m_asanaPicture->devicePixelRatio());
     if (!picture.isNull()) {
-        m_picYoga->setPixmap(picture);
-        m_picYoga->setAccessibleName(shown.displayName);
+        m_asanaPicture->setPixmap(picture);
+        m_asanaPicture->setAccessibleName(shown.displayName);
     }
-    m_lblEnglishName->setText(shown.englishName);
-    showFromFirstLine(m_txtYogaDefination, shown.definition);
-    showFromFirstLine(m_txtProcedure, shown.procedure);
-    showFromFirstLine(m_txtBenefits, shown.benefits);
-    showFromFirstLine(m_txtContradiction, shown.contraIndication);
-    m_lblAsanaName->setText(shown.displayName);
+    m_englishName->setText(shown.englishName);
+    showFromFirstLine(m_definition, shown.definition);
+    showFromFirstLine(m_procedure, shown.procedure);
+    showFromFirstLine(m_benefits, shown.benefits);
+    showFromFirstLine(m_contraIndication, shown.contraIndication);
+    m_namePlate->setText(shown.displayName);
 }
 
 void AsanaBrowser::cmdYogaBack_Click()
 {
-    const bool keyboardOnPage = m_fraYogaProcedure->isAncestorOf(QApplication::focusWidget());
+    const bool keyboardOnPage = m_asanaPage->isAncestorOf(QApplication::focusWidget());
     if (QWidget* frame = signFrame(m_sign))
         frame->show();
     // The keyboard goes back to the asana it came from, not on to the next control after the page.
     if (keyboardOnPage && m_openedFrom && m_openedFrom->isVisible())
         m_openedFrom->setFocus(Qt::OtherFocusReason);
-    m_fraYogaProcedure->hide();
+    m_asanaPage->hide();
 }

@@ -60,19 +60,19 @@ private:
     QVector<AsanaLabel*> buildSignFrame(int sign);
     void buildDetailPage();
 
-    QWidget* m_fraSelectYoga;
+    QWidget* m_yogaPage;
     QString m_sign;
     std::array<QWidget*, SignCount> m_signFrames {};
 
-    QFrame* m_fraYogaProcedure = nullptr;
-    QLabel* m_picYoga = nullptr;
-    QLabel* m_lblEnglishName = nullptr;
-    QLabel* m_lblAsanaName = nullptr;
-    QPlainTextEdit* m_txtYogaDefination = nullptr;
-    QPlainTextEdit* m_txtProcedure = nullptr;
-    QPlainTextEdit* m_txtBenefits = nullptr;
-    QPlainTextEdit* m_txtContradiction = nullptr;
-    QPushButton* m_cmdYogaBack = nullptr;
+    QFrame* m_asanaPage = nullptr;
+    QLabel* m_asanaPicture = nullptr;
+    QLabel* m_englishName = nullptr;
+    QLabel* m_namePlate = nullptr;
+    QPlainTextEdit* m_definition = nullptr;
+    QPlainTextEdit* m_procedure = nullptr;
+    QPlainTextEdit* m_benefits = nullptr;
+    QPlainTextEdit* m_contraIndication = nullptr;
+    QPushButton* m_backButton = nullptr;
     // The label the detail page was opened from, for the keyboard to return to.
     QPointer<AsanaLabel> m_openedFrom;
 };

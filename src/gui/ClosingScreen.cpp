@@ -89,48 +89,48 @@ ClosingScreen::ClosingScreen(Application& app)
     Style::setForeground(m_visitSite, CheckBlue);
     connect(m_visitSite, &QCheckBox::clicked, this, &ClosingScreen::Check1_Click);
 
-    m_cmdClose = Style::button(this, "cmdClose", QStringLiteral("E&xit"), {400, 184, 83, 25});
-    connect(m_cmdClose, &QPushButton::clicked, this, [this] { m_app.quitApplication(); });
+    m_exitButton = Style::button(this, "cmdClose", QStringLiteral("E&xit"), {400, 184, 83, 25});
+    connect(m_exitButton, &QPushButton::clicked, this, [this] { m_app.quitApplication(); });
 
     buildReferralFrame();
     buildDownloadFrame();
 
-    setTabOrder(m_visitSite, m_cmdClose);
-    setTabOrder(m_cmdClose, m_txtName);
-    setTabOrder(m_txtName, m_cmdSubmit);
-    setTabOrder(m_cmdSubmit, m_txtEmail);
-    setTabOrder(m_txtEmail, m_txtFriendEmail);
-    setTabOrder(m_txtFriendEmail, m_txtFriendName);
-    setTabOrder(m_txtFriendName, m_txtMessage);
-    setTabOrder(m_txtMessage, findChild<QWidget*>(QStringLiteral("lblGoToHome")));
+    setTabOrder(m_visitSite, m_exitButton);
+    setTabOrder(m_exitButton, m_yourName);
+    setTabOrder(m_yourName, m_referButton);
+    setTabOrder(m_referButton, m_yourEmail);
+    setTabOrder(m_yourEmail, m_friendEmail);
+    setTabOrder(m_friendEmail, m_friendName);
+    setTabOrder(m_friendName, m_message);
+    setTabOrder(m_message, findChild<QWidget*>(QStringLiteral("lblGoToHome")));
 
     setWindowTitle(Style::windowCaption);
     m_title->setText(Style::windowCaption);
     m_title->adjustSize();
     pickSupportMessage();
     Style::centreOnScreen(this);
-    m_cmdClose->setFocus();
+    m_exitButton->setFocus();
 }
 
 void ClosingScreen::buildReferralFrame()
 {
     QGroupBox* referral = frame(this, "Frame2", QStringLiteral("Refer A Friend"), {8, 216, 471, 97});
-    m_txtName = textBox(referral, "txtName", YourNamePlaceholder, {6, 24, 225, 19});
-    m_txtEmail = textBox(referral, "txtEmail", YourEmailPlaceholder, {240, 24, 225, 19});
-    m_txtFriendName = textBox(referral, "txtFriendName", FriendNamePlaceholder, {6, 48, 225, 19});
-    m_txtFriendEmail = textBox(referral, "txtFriendEmail", FriendEmailPlaceholder, {240, 48, 225, 19});
-    m_cmdSubmit = Style::button(referral, "cmdSubmit", QStringLiteral("Refer A Friend &Now"), {128, 72, 225, 19});
-    connect(m_cmdSubmit, &QPushButton::clicked, this, &ClosingScreen::cmdSubmit_Click);
+    m_yourName = textBox(referral, "txtName", YourNamePlaceholder, {6, 24, 225, 19});
+    m_yourEmail = textBox(referral, "txtEmail", YourEmailPlaceholder, {240, 24, 225, 19});
+    m_friendName = textBox(referral, "txtFriendName", FriendNamePlaceholder, {6, 48, 225, 19});
+    m_friendEmail = textBox(referral, "txtFriendEmail", FriendEmailPlaceholder, {240, 48, 225, 19});
+    m_referButton = Style::button(referral, "cmdSubmit", QStringLiteral("Refer A Friend &Now"), {128, 72, 225, 19});
+    connect(m_referButton, &QPushButton::clicked, this, &ClosingScreen::cmdSubmit_Click);
 
     // Placed below the frame's edge, so only the Tab key ever reaches it.
-    m_txtMessage = new QPlainTextEdit(referral);
-    m_txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    m_txtMessage->setGeometry(320, 240, 121, 33);
-    m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_txtMessage->setTabChangesFocus(true);
+    m_message = new QPlainTextEdit(referral);
+    m_message->setObjectName(QStringLiteral("txtMessage"));
+    m_message->setGeometry(320, 240, 121, 33);
+    m_message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_message->setTabChangesFocus(true);
     setMessageText(InitialMessage);
 
-    for (QWidget* box : QWidgetList {m_txtName, m_txtEmail, m_txtFriendName, m_txtFriendEmail, m_txtMessage}) {
+    for (QWidget* box : QWidgetList {m_yourName, m_yourEmail, m_friendName, m_friendEmail, m_message}) {
         box->installEventFilter(this);
         // Named by what the placeholder asks for, which stays said once the box is filled in.
         box->setAccessibleName(placeholderOf(box));
@@ -159,24 +159,24 @@ void ClosingScreen::pickSupportMessage()
 QString ClosingScreen::messageText() const
 {
     // The box ends its lines with CR LF, as the site has always received them.
-    return m_txtMessage->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return m_message->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
 void ClosingScreen::setMessageText(const QString& text)
 {
-    m_txtMessage->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_message->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 QString ClosingScreen::boxText(QWidget* box) const
 {
-    if (box == m_txtMessage)
+    if (box == m_message)
         return messageText();
     return static_cast<QLineEdit*>(box)->text();
 }
 
 void ClosingScreen::setBoxText(QWidget* box, const QString& text)
 {
-    if (box == m_txtMessage)
+    if (box == m_message)
         setMessageText(text);
     else
         static_cast<QLineEdit*>(box)->setText(text);
@@ -184,21 +184,21 @@ void ClosingScreen::setBoxText(QWidget* box, const QString& text)
 
 QString ClosingScreen::placeholderOf(QWidget* box) const
 {
-    if (box == m_txtName)
+    if (box == m_yourName)
         return YourNamePlaceholder;
-    if (box == m_txtEmail)
+    if (box == m_yourEmail)
         return YourEmailPlaceholder;
-    if (box == m_txtFriendName)
+    if (box == m_friendName)
         return FriendNamePlaceholder;
-    if (box == m_txtFriendEmail)
+    if (box == m_friendEmail)
         return FriendEmailPlaceholder;
     return MessagePlaceholder;
 }
 
 ReferralRecord ClosingScreen::referralRecord() const
 {
-    return {trimSpaces(m_txtName->text()), trimSpaces(m_txtEmail->text()), trimSpaces(messageText()),
-        trimSpaces(m_txtFriendName->text()), trimSpaces(m_txtFriendEmail->text())};
+    return {trimSpaces(m_yourName->text()), trimSpaces(m_yourEmail->text()), trimSpaces(messageText()),
+        trimSpaces(m_friendName->text()), trimSpaces(m_friendEmail->text())};
 }
 
 void ClosingScreen::cmdSubmit_Click()
@@ -225,7 +225,7 @@ bool ClosingScreen::eventFilter(QObject* watched, QEvent* event)
     auto* box = qobject_cast<QWidget*>(watched);
     switch (event->type()) {
     case QEvent::KeyPress:
-        if ((box == m_txtEmail || box == m_txtFriendEmail)
+        if ((box == m_yourEmail || box == m_friendEmail)
             && static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ")) {
             m_app.platform().showMessage(SpaceInEmailMessage, MessageIcon::Critical);
             box->setFocus();

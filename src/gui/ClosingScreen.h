@@ -42,11 +42,11 @@ private:
     QLabel* m_title = nullptr;
     QLabel* m_supportMessage = nullptr;
     QCheckBox* m_visitSite = nullptr;
-    QPushButton* m_cmdClose = nullptr;
-    QLineEdit* m_txtName = nullptr;
-    QLineEdit* m_txtEmail = nullptr;
-    QLineEdit* m_txtFriendName = nullptr;
-    QLineEdit* m_txtFriendEmail = nullptr;
-    QPlainTextEdit* m_txtMessage = nullptr;
-    QPushButton* m_cmdSubmit = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    QLineEdit* m_yourName = nullptr;
+    QLineEdit* m_yourEmail = nullptr;
+    QLineEdit* m_friendName = nullptr;
+    QLineEdit* m_friendEmail = nullptr;
+    QPlainTextEdit* m_message = nullptr;
+    QPushButton* m_referButton = nullptr;
 };

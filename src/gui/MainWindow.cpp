@@ -79,7 +79,7 @@ MainWindow::MainWindow(Application& app)
     Style::fixWindowSize(this, ClientSize + QSize(0, menuBar()->sizeHint().height()));
 
     fillDateLists();
-    m_txtName->setFocus();
+    m_nameBox->setFocus();
 }
 
 void MainWindow::buildPanel(QWidget* central)
@@ -99,19 +99,19 @@ void MainWindow::buildPanel(QWidget* central)
     const QFont headingFont = Style::verdana(8.25, true);
     QLabel* nameHeading
         = Style::label(central, "Label1", QStringLiteral("Name"), {256, 154, 100, 20}, Qt::white, headingFont);
-    m_txtName = new QLineEdit(central);
-    m_txtName->setObjectName(QStringLiteral("txtName"));
-    m_txtName->setGeometry(372, 152, 244, 24);
-    m_txtName->setFont(Style::verdana(9.75, true));
+    m_nameBox = new QLineEdit(central);
+    m_nameBox->setObjectName(QStringLiteral("txtName"));
+    m_nameBox->setGeometry(372, 152, 244, 24);
+    m_nameBox->setFont(Style::verdana(9.75, true));
     // Typing is the only way into the box: pasting and dropping would slip past the key filter.
-    m_txtName->setContextMenuPolicy(Qt::NoContextMenu);
-    m_txtName->setAcceptDrops(false);
-    m_txtName->installEventFilter(this);
-    QPalette namePalette = m_txtName->palette();
+    m_nameBox->setContextMenuPolicy(Qt::NoContextMenu);
+    m_nameBox->setAcceptDrops(false);
+    m_nameBox->installEventFilter(this);
+    QPalette namePalette = m_nameBox->palette();
     namePalette.setColor(QPalette::Base, Style::brown);
     namePalette.setColor(QPalette::Text, Qt::white);
-    m_txtName->setPalette(namePalette);
-    nameHeading->setBuddy(m_txtName);
+    m_nameBox->setPalette(namePalette);
+    nameHeading->setBuddy(m_nameBox);
 
     Style::label(central, "Label2", QStringLiteral("Date Of Birth"), {256, 214, 110, 20}, Qt::white, headingFont);
     const struct
@@ -123,9 +123,9 @@ void MainWindow::buildPanel(QWidget* central)
         const char* name;
         QRect listAt;
     } dateLists[] = {
-        {"Label5", "Date", {372, 192, 56, 16}, m_cboDate, "cboDate", {372, 210, 56, 24}},
-        {"Label7", "Month", {436, 192, 104, 16}, m_cboMonth, "cboMonth", {436, 210, 104, 24}},
-        {"Label6", "Year", {548, 192, 68, 16}, m_cboYear, "cboYear", {548, 210, 68, 24}},
+        {"Label5", "Date", {372, 192, 56, 16}, m_dayList, "cboDate", {372, 210, 56, 24}},
+        {"Label7", "Month", {436, 192, 104, 16}, m_monthList, "cboMonth", {436, 210, 104, 24}},
+        {"Label6", "Year", {548, 192, 68, 16}, m_yearList, "cboYear", {548, 210, 68, 24}},
     };
     for (const auto& date : dateLists) {
         QLabel* heading = Style::label(
@@ -141,34 +141,34 @@ void MainWindow::buildPanel(QWidget* central)
     caution->setWordWrap(true);
     caution->setAlignment(Qt::AlignCenter);
 
-    m_cmdNext
+    m_readingButton
         = Style::button(central, "cmdNext", QStringLiteral("Get Suitable &Yogas For My Zodiac"), {8, 308, 624, 36});
-    m_cmdNext->setFont(Style::verdana(9.75, true));
-    connect(m_cmdNext, &QPushButton::clicked, this, &MainWindow::cmdNext_Click);
+    m_readingButton->setFont(Style::verdana(9.75, true));
+    connect(m_readingButton, &QPushButton::clicked, this, &MainWindow::cmdNext_Click);
 
-    m_cmdOpen = new WrappingButton(QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"), central);
-    Style::styleButton(m_cmdOpen, "cmdOpen", {24, 148, 200, 104});
-    m_cmdOpen->setFont(Style::verdana(9.75, true));
-    connect(m_cmdOpen, &QPushButton::clicked, this, &MainWindow::cmdOpen_Click);
+    m_openButton = new WrappingButton(QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"), central);
+    Style::styleButton(m_openButton, "cmdOpen", {24, 148, 200, 104});
+    m_openButton->setFont(Style::verdana(9.75, true));
+    connect(m_openButton, &QPushButton::clicked, this, &MainWindow::cmdOpen_Click);
 
     auto* bottom = new QWidget(central);
     bottom->setObjectName(QStringLiteral("bottomStrip"));
     bottom->setGeometry(0, 352, ClientSize.width(), 58);
     Style::setBackground(bottom, Qt::white);
-    m_cmdExit = Style::button(bottom, "cmdExit", QStringLiteral("&Exit"), {548, 14, 84, 30});
-    connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    m_exitButton = Style::button(bottom, "cmdExit", QStringLiteral("&Exit"), {548, 14, 84, 30});
+    connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
 
     const QRect promotion {8, 6, 520, 46};
     const QFont linkFont = Style::verdana(8.25, true, true);
-    m_lblFullBrand = linkLabel(bottom, "lblFullBrand", FullBrandCaption, promotion, Style::linkBlue, linkFont);
-    m_lblCobrand = linkLabel(bottom, "lblCobrand", CoBrandCaption, promotion, Style::linkBlue, linkFont);
-    for (LinkLabel* promo : {m_lblFullBrand, m_lblCobrand}) {
+    m_fullBrandLink = linkLabel(bottom, "lblFullBrand", FullBrandCaption, promotion, Style::linkBlue, linkFont);
+    m_coBrandLink = linkLabel(bottom, "lblCobrand", CoBrandCaption, promotion, Style::linkBlue, linkFont);
+    for (LinkLabel* promo : {m_fullBrandLink, m_coBrandLink}) {
         promo->setWordWrap(true);
         Style::setBackground(promo, Qt::white);
     }
-    connect(m_lblFullBrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("fully-branded")); });
-    connect(m_lblCobrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
-    bringLinkToFront(m_lblCobrand, m_lblFullBrand);
+    connect(m_fullBrandLink, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("fully-branded")); });
+    connect(m_coBrandLink, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
+    bringLinkToFront(m_coBrandLink, m_fullBrandLink);
 
     auto* top = new QWidget(central);
     top->setObjectName(QStringLiteral("topStrip"));
@@ -179,8 +179,8 @@ void MainWindow::buildPanel(QWidget* central)
     connect(banner, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
 
     // The links follow the window's own controls.
-    const QWidgetList tabOrder {m_txtName, m_cboDate, m_cboMonth, m_cboYear, m_cmdNext, m_cmdOpen, m_cmdExit,
-        m_lblFullBrand, m_lblCobrand, banner};
+    const QWidgetList tabOrder {m_nameBox, m_dayList, m_monthList, m_yearList, m_readingButton, m_openButton, m_exitButton,
+        m_fullBrandLink, m_coBrandLink, banner};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -199,10 +199,10 @@ void MainWindow::buildMenus()
 
 void MainWindow::fillDateLists()
 {
-    m_cboDate->addItems(numbers(1, 31));
-    m_cboMonth->addItems(monthNames());
-    m_cboYear->addItems(numbers(1900, 2050));
-    for (QComboBox* list : {m_cboDate, m_cboMonth, m_cboYear})
+    m_dayList->addItems(numbers(1, 31));
+    m_monthList->addItems(monthNames());
+    m_yearList->addItems(numbers(1900, 2050));
+    for (QComboBox* list : {m_dayList, m_monthList, m_yearList})
         list->setCurrentIndex(0);
 }
 
@@ -211,21 +211,21 @@ void MainWindow::pickPromotion(double draw)
     // Rounds halves to even, so 1, 3, 5 and 7 together are exactly as likely as 2, 4 and 6.
     const int pick = int(std::nearbyint(6 * draw + 1));
     if (pick % 2 == 1)
-        bringLinkToFront(m_lblCobrand, m_lblFullBrand);
+        bringLinkToFront(m_coBrandLink, m_fullBrandLink);
     else
-        bringLinkToFront(m_lblFullBrand, m_lblCobrand);
+        bringLinkToFront(m_fullBrandLink, m_coBrandLink);
 }
 
 bool MainWindow::inputIsValid()
 {
     const InputFields fields {
-        m_txtName->text(), m_cboYear->currentText(), m_cboMonth->currentIndex(), m_cboDate->currentIndex()};
+        m_nameBox->text(), m_yearList->currentText(), m_monthList->currentIndex(), m_dayList->currentIndex()};
     const std::optional<QString> problem = inputProblem(fields);
     if (!problem)
         return true;
     m_app.platform().showMessage(*problem, MessageIcon::Information);
     if (*problem == NameMissingMessage)
-        m_txtName->setFocus();
+        m_nameBox->setFocus();
     return false;
 }
 
@@ -233,8 +233,8 @@ void MainWindow::cmdNext_Click()
 {
     if (!inputIsValid())
         return;
-    m_app.showReading({trimSpaces(m_txtName->text()), m_cboDate->currentText().toInt(), m_cboMonth->currentText(),
-        m_cboYear->currentText().toInt()});
+    m_app.showReading({trimSpaces(m_nameBox->text()), m_dayList->currentText().toInt(), m_monthList->currentText(),
+        m_yearList->currentText().toInt()});
 }
 
 void MainWindow::cmdOpen_Click()
@@ -256,18 +256,18 @@ void MainWindow::openReadingFile(const QString& path)
     const QStringList values = head ? decodeReadingFile(head->bytes, head->wholeFile) : QStringList();
     // A date the lists do not offer would leave the last one standing and give a reading of someone else's birthday,
     // so such a file is refused whole; a missing line reads as empty, which no list offers.
-    const int day = m_cboDate->findText(values.value(1));
-    const int month = m_cboMonth->findText(values.value(2));
-    const int year = m_cboYear->findText(values.value(3));
+    const int day = m_dayList->findText(values.value(1));
+    const int month = m_monthList->findText(values.value(2));
+    const int year = m_yearList->findText(values.value(3));
     if (day < 0 || month < 0 || year < 0) {
         platform.showMessage(ReadingFileRefusal, MessageIcon::Critical);
         return;
     }
     // The name is the reading action's to judge, as if it had been typed.
-    m_txtName->setText(values.value(0));
-    m_cboDate->setCurrentIndex(day);
-    m_cboMonth->setCurrentIndex(month);
-    m_cboYear->setCurrentIndex(year);
+    m_nameBox->setText(values.value(0));
+    m_dayList->setCurrentIndex(day);
+    m_monthList->setCurrentIndex(month);
+    m_yearList->setCurrentIndex(year);
     cmdNext_Click();
 }
 
@@ -295,7 +295,7 @@ bool MainWindow::txtName_KeyPress(QKeyEvent* event)
             m_app.platform().showMessage(RefusedNameKeyMessage, MessageIcon::Information);
             handled = true;
         } else if (key.verdict == NameKeyVerdict::Insert) {
-            m_txtName->insert(key.character);
+            m_nameBox->insert(key.character);
             handled = true;
         }
     }
@@ -304,7 +304,7 @@ bool MainWindow::txtName_KeyPress(QKeyEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_txtName) {
+    if (watched == m_nameBox) {
         if (event->type() == QEvent::KeyPress)
             return !txtName_KeyPress(static_cast<QKeyEvent*>(event));
         // The selection paste of X11 would put unfiltered text into the name.
@@ -317,7 +317,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (!Style::pressExitKeys(event, focusWidget(), m_cmdExit))
+    if (!Style::pressExitKeys(event, focusWidget(), m_exitButton))
         QMainWindow::keyPressEvent(event);
 }
 

@@ -23,10 +23,10 @@ public:
     // Brings one of the two promotion labels to the front from a uniform draw in [0, 1).
     void pickPromotion(double draw);
 
-    QLineEdit* txtName() const { return m_txtName; }
-    QComboBox* cboDate() const { return m_cboDate; }
-    QComboBox* cboMonth() const { return m_cboMonth; }
-    QComboBox* cboYear() const { return m_cboYear; }
+    QLineEdit* nameBox() const { return m_nameBox; }
+    QComboBox* dayList() const { return m_dayList; }
+    QComboBox* monthList() const { return m_monthList; }
+    QComboBox* yearList() const { return m_yearList; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,13 +44,13 @@ private:
     void cmdOpen_Click();
 
     Application& m_app;
-    QLineEdit* m_txtName = nullptr;
-    QComboBox* m_cboDate = nullptr;
-    QComboBox* m_cboMonth = nullptr;
-    QComboBox* m_cboYear = nullptr;
-    QPushButton* m_cmdNext = nullptr;
-    QPushButton* m_cmdOpen = nullptr;
-    QPushButton* m_cmdExit = nullptr;
-    LinkLabel* m_lblFullBrand = nullptr;
-    LinkLabel* m_lblCobrand = nullptr;
+    QLineEdit* m_nameBox = nullptr;
+    QComboBox* m_dayList = nullptr;
+    QComboBox* m_monthList = nullptr;
+    QComboBox* m_yearList = nullptr;
+    QPushButton* m_readingButton = nullptr;
+    QPushButton* m_openButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    LinkLabel* m_fullBrandLink = nullptr;
+    LinkLabel* m_coBrandLink = nullptr;
 };

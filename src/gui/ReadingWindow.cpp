@@ -256,7 +256,7 @@ ReadingWindow::ReadingWindow(Application& app)
     buildDietTab(addPage(m_healthTabs, "Sun Sign and Diet", "fraDiet", InnerPageSize));
     buildFitnessTab(addPage(m_healthTabs, "Sun Sign and Fitness", "fraFitness", InnerPageSize));
 
-    m_fraSelectYoga = addPage(m_tabs, "Yoga Asanas", "fraSelectYoga", PageSize);
+    m_yogaPage = addPage(m_tabs, "Yoga Asanas", "fraSelectYoga", PageSize);
     buildYogaTab();
 
     buildBanner(central);
@@ -266,7 +266,7 @@ ReadingWindow::ReadingWindow(Application& app)
 
     m_tabs->setCurrentIndex(0);
     m_healthTabs->setCurrentIndex(0);
-    m_cmdBack->setFocus();
+    m_backButton->setFocus();
 }
 
 void ReadingWindow::buildBanner(QWidget* central)
@@ -356,7 +356,7 @@ void ReadingWindow::buildFitnessTab(QWidget* page)
 
 void ReadingWindow::buildYogaTab()
 {
-    m_asanaBrowser = new AsanaBrowser(m_fraSelectYoga);
+    m_asanaBrowser = new AsanaBrowser(m_yogaPage);
 }
 
 QWidget* ReadingWindow::buildBottomStrip(QWidget* central)
@@ -374,9 +374,9 @@ QWidget* ReadingWindow::buildBottomStrip(QWidget* central)
         QRect geometry;
         void (ReadingWindow::*handler)();
     } buttons[] = {
-        {m_cmdBack, "cmdBack", "&Back To Main Page", {592, 12, 100, 31}, &ReadingWindow::cmdBack_Click},
-        {m_cmdExit, "cmdExit", "&Exit", {696, 12, 68, 31}, &ReadingWindow::cmdExit_Click},
-        {m_cmdPrint, "cmdPrint", "&Print", {520, 12, 68, 31}, &ReadingWindow::cmdPrint_Click},
+        {m_backButton, "cmdBack", "&Back To Main Page", {592, 12, 100, 31}, &ReadingWindow::cmdBack_Click},
+        {m_exitButton, "cmdExit", "&Exit", {696, 12, 68, 31}, &ReadingWindow::cmdExit_Click},
+        {m_printButton, "cmdPrint", "&Print", {520, 12, 68, 31}, &ReadingWindow::cmdPrint_Click},
     };
     for (const auto& b : buttons) {
         b.button = new WrappingButton(QLatin1String(b.caption), bottom);
@@ -453,7 +453,7 @@ void ReadingWindow::cmdExit_Click()
 
 void ReadingWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (!Style::pressExitKeys(event, focusWidget(), m_cmdExit))
+    if (!Style::pressExitKeys(event, focusWidget(), m_exitButton))
         QMainWindow::keyPressEvent(event);
 }
 

@@ -61,8 +61,8 @@ private:
     bool m_backToMainWindow = false;
     QTabWidget* m_tabs = nullptr;
     QTabWidget* m_healthTabs = nullptr;
-    QWidget* m_fraSelectYoga = nullptr;
-    QPushButton* m_cmdPrint = nullptr;
-    QPushButton* m_cmdBack = nullptr;
-    QPushButton* m_cmdExit = nullptr;
+    QWidget* m_yogaPage = nullptr;
+    QPushButton* m_printButton = nullptr;
+    QPushButton* m_backButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
 };

@@ -75,10 +75,10 @@ void ReportWindow::buildControls()
     palette.setColor(QPalette::Text, Qt::black);
     m_reportView->setPalette(palette);
 
-    m_cmdPrint = Style::button(this, "cmdPrint", QStringLiteral("&Print"), {436, 438, 75, 23});
-    m_cmdSave = Style::button(this, "cmdSave", QStringLiteral("&Save"), {360, 438, 75, 23});
-    connect(m_cmdSave, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);
-    connect(m_cmdPrint, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
+    m_printButton = Style::button(this, "cmdPrint", QStringLiteral("&Print"), {436, 438, 75, 23});
+    m_saveButton = Style::button(this, "cmdSave", QStringLiteral("&Save"), {360, 438, 75, 23});
+    connect(m_saveButton, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);
+    connect(m_printButton, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
 
     const QRect promotion {5, 464, 503, 41};
     const QFont promotionFont = Style::verdana(8.25, true, true);
@@ -100,7 +100,7 @@ void ReportWindow::buildControls()
         connect(label, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
     }
 
-    const QWidgetList tabOrder {m_reportView, m_cmdPrint, m_cmdSave, fullBrand, coBrand, slogan, visit};
+    const QWidgetList tabOrder {m_reportView, m_printButton, m_saveButton, fullBrand, coBrand, slogan, visit};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     m_reportView->setFocus();

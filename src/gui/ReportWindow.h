@@ -36,7 +36,7 @@ private:
     Application& m_app;
     Reading m_reading;
     QTextBrowser* m_reportView = nullptr;
-    QPushButton* m_cmdSave = nullptr;
-    QPushButton* m_cmdPrint = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QPushButton* m_printButton = nullptr;
 };
 

@@ -294,7 +294,7 @@ void TestAccessibility::mainWindowReadsInItsTabOrder()
     QVERIFY(activate(windows.t.main()));
     QStringList order;
     collectReadingOrder(accessible(windows.t.main()), order);
-    QCOMPARE(order, tabStops(windows.t.main()->txtName()));
+    QCOMPARE(order, tabStops(windows.t.main()->nameBox()));
 
     // The promotion behind the other is neither seen, nor reached, nor read.
     for (const char* name : {"lblFullBrand", "lblCobrand"}) {

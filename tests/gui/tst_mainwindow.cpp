@@ -47,21 +47,21 @@ void TestMainWindow::opensOnTheFirstOfJanuary1900()
     QVERIFY(main->isVisible());
     QCOMPARE(main->objectName(), QStringLiteral("frmMain"));
     QCOMPARE(main->windowTitle(), QStringLiteral("Astravida v" ASTRAVIDA_VERSION));
-    QCOMPARE(main->txtName()->text(), QString());
-    QCOMPARE(main->cboDate()->count(), 31);
-    QCOMPARE(main->cboDate()->itemText(30), QStringLiteral("31"));
-    QCOMPARE(main->cboMonth()->count(), 12);
-    QCOMPARE(main->cboMonth()->itemText(8), QStringLiteral("September"));
-    QCOMPARE(main->cboYear()->count(), 151);
-    QCOMPARE(main->cboYear()->itemText(150), QStringLiteral("2050"));
-    QCOMPARE(main->cboDate()->currentText(), QStringLiteral("1"));
-    QCOMPARE(main->cboMonth()->currentText(), QStringLiteral("January"));
-    QCOMPARE(main->cboYear()->currentText(), QStringLiteral("1900"));
-    for (QComboBox* list : {main->cboDate(), main->cboMonth(), main->cboYear()})
+    QCOMPARE(main->nameBox()->text(), QString());
+    QCOMPARE(main->dayList()->count(), 31);
+    QCOMPARE(main->dayList()->itemText(30), QStringLiteral("31"));
+    QCOMPARE(main->monthList()->count(), 12);
+    QCOMPARE(main->monthList()->itemText(8), QStringLiteral("September"));
+    QCOMPARE(main->yearList()->count(), 151);
+    QCOMPARE(main->yearList()->itemText(150), QStringLiteral("2050"));
+    QCOMPARE(main->dayList()->currentText(), QStringLiteral("1"));
+    QCOMPARE(main->monthList()->currentText(), QStringLiteral("January"));
+    QCOMPARE(main->yearList()->currentText(), QStringLiteral("1900"));
+    for (QComboBox* list : {main->dayList(), main->monthList(), main->yearList()})
         QVERIFY2(!list->isEditable(), "the date lists are pick-only");
     QCOMPARE(main->minimumSize(), main->maximumSize());
     QVERIFY(QTest::qWaitForWindowExposed(main));
-    QCOMPARE(QApplication::focusWidget(), main->txtName());
+    QCOMPARE(QApplication::focusWidget(), main->nameBox());
 }
 
 void TestMainWindow::showsItsFixedTexts_data()
@@ -143,7 +143,7 @@ void TestMainWindow::keepsTheTabOrder()
     t.start();
     QVERIFY(QTest::qWaitForWindowExposed(t.main()));
     const QStringList expected {"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext", "cmdOpen", "cmdExit"};
-    QWidget* widget = t.main()->txtName();
+    QWidget* widget = t.main()->nameBox();
     for (const QString& name : expected) {
         QCOMPARE(widget->objectName(), name);
         widget = widget->nextInFocusChain();
@@ -156,7 +156,7 @@ void TestMainWindow::filtersTypedNames()
 {
     TestApp t;
     t.start();
-    QLineEdit* name = t.main()->txtName();
+    QLineEdit* name = t.main()->nameBox();
     QTest::keyClicks(name, QStringLiteral("ab1"));
     QCOMPARE(name->text(), QStringLiteral("AB"));
     QCOMPARE(t.platform.messageTexts(), QStringList {"Please Enter only Letters"});
@@ -180,7 +180,7 @@ void TestMainWindow::refusesPastingIntoTheName()
 {
     TestApp t;
     t.start();
-    QLineEdit* name = t.main()->txtName();
+    QLineEdit* name = t.main()->nameBox();
     QGuiApplication::clipboard()->setText(QStringLiteral("x1y"));
     name->setText(QStringLiteral("ANNA"));
     QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
@@ -259,11 +259,11 @@ void TestMainWindow::blankNameFocusesTheNameBox()
     TestApp t;
     t.start();
     QVERIFY(QTest::qWaitForWindowExposed(t.main()));
-    t.main()->txtName()->setText(name);
+    t.main()->nameBox()->setText(name);
     child<QPushButton>(t.main(), "cmdNext")->setFocus();
     child<QPushButton>(t.main(), "cmdNext")->click();
     QCOMPARE(t.platform.messageTexts(), QStringList {"Please Enter Your Name"});
-    QCOMPARE(QApplication::focusWidget(), t.main()->txtName());
+    QCOMPARE(QApplication::focusWidget(), t.main()->nameBox());
     QCOMPARE(t.shownReading().sign, QString());
 }
 

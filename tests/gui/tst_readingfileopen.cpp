@@ -37,8 +37,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 
 QStringList inputs(const MainWindow* main)
 {
-    return {main->txtName()->text(), main->cboDate()->currentText(), main->cboMonth()->currentText(),
-        main->cboYear()->currentText()};
+    return {main->nameBox()->text(), main->dayList()->currentText(), main->monthList()->currentText(),
+        main->yearList()->currentText()};
 }
 
 void dropReadingWindow(TestApp& t)
@@ -308,7 +308,7 @@ void TestReadingFileOpen::survivesRandomAndMutatedFiles()
         t.platform.setNextOpenFileName(path);
         child<QPushButton>(t.main(), "cmdOpen")->click();
         const QStringList values = decodeReadingFile(bytes);
-        const QList<const QComboBox*> lists {t.main()->cboDate(), t.main()->cboMonth(), t.main()->cboYear()};
+        const QList<const QComboBox*> lists {t.main()->dayList(), t.main()->monthList(), t.main()->yearList()};
         bool whole = true;
         for (int line = 1; line < 4; ++line)
             whole = whole && lists[line - 1]->findText(values.value(line)) >= 0;

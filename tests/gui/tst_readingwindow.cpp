@@ -456,8 +456,8 @@ void tst_ReadingWindow::backReturnsToTheMainWindowWithTheInputKept()
     t.read(5, 3)->findChild<QPushButton*>("cmdBack")->click();
     QVERIFY(t.main()->isVisible());
     QVERIFY(!closingScreenShown(t));
-    QCOMPARE(t.main()->txtName()->text(), "ANNA");
-    QCOMPARE(t.main()->cboMonth()->currentIndex(), 2);
+    QCOMPARE(t.main()->nameBox()->text(), "ANNA");
+    QCOMPARE(t.main()->monthList()->currentIndex(), 2);
 
     flushDeferredDeletes();
     ReadingWindow* next = t.read(5, 4);

@@ -96,8 +96,8 @@ bool triggerAction(const QWidget* window, const QString& name)
 
 void fillInput(MainWindow* main, const QString& name, int day, int month, int year)
 {
-    main->txtName()->setText(name);
-    main->cboDate()->setCurrentIndex(day - 1);
-    main->cboMonth()->setCurrentIndex(month - 1);
-    main->cboYear()->setCurrentIndex(year - 1900);
+    main->nameBox()->setText(name);
+    main->dayList()->setCurrentIndex(day - 1);
+    main->monthList()->setCurrentIndex(month - 1);
+    main->yearList()->setCurrentIndex(year - 1900);
 }
