@@ -2,32 +2,17 @@
 
 #include "gui/style/Style.h"
 
-#include <QGuiApplication>
-#include <QImageReader>
 #include <QLabel>
 
 namespace {
 
 const QString IconPath = QStringLiteral(":/assets/astravida.png");
 
-// Read as PNG outright: a reader left to guess the format loads every image format plugin to ask each one.
-QPixmap pngPicture(const QString& path)
-{
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
-
 } // namespace
 
 QIcon applicationIcon()
 {
-    QIcon icon;
-    icon.addPixmap(pngPicture(IconPath));
-    // What QIcon adds by itself when given the file name on a scaled screen.
-    if (qApp->devicePixelRatio() > 1)
-        icon.addPixmap(pngPicture(Style::twiceSizePath(IconPath)));
-    return icon;
+    return QIcon(IconPath);
 }
 
 QLabel* iconPicture(QWidget* parent, const char* name, const QRect& geometry)

@@ -6,7 +6,7 @@ class QLabel;
 class QRect;
 class QWidget;
 
-// The program's icon, empty until its picture is part of the build; on a scaled screen its "@2x" picture joins it.
+// The program's icon; on a scaled screen QIcon adds its "@2x" picture.
 QIcon applicationIcon();
 // A picture box showing the icon, fitted into its rectangle.
 QLabel* iconPicture(QWidget* parent, const char* name, const QRect& geometry);

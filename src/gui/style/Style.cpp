@@ -5,12 +5,10 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHash>
-#include <QIconEngine>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
-#include <QPointer>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
@@ -19,9 +17,6 @@
 #include <QStyleOptionSlider>
 #include <QStyleOptionSpinBox>
 #include <QStyleOptionToolButton>
-
-#include <functional>
-#include <memory>
 
 namespace Style {
 
@@ -81,68 +76,9 @@ template <typename Draw> void drawWithSharedPalette(const QStyleOption* option, 
     }
 }
 
-// An icon made only when first drawn or measured.
-class DeferredIconEngine : public QIconEngine
-{
-public:
-    explicit DeferredIconEngine(std::function<QIcon()> make)
-        : m_make(std::move(make))
-    { }
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().actualSize(size, mode, state);
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().pixmap(size, 1.0, mode, state);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
-    {
-        // The size comes in device pixels; the icon takes it in logical ones and scales it back the same way.
-        return icon().pixmap(size / scale, scale, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().availableSizes(mode, state);
-    }
-    QString iconName() override { return icon().name(); }
-    bool isNull() override { return icon().isNull(); }
-    QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
-
-private:
-    const QIcon& icon()
-    {
-        if (m_make) {
-            m_icon = m_make();
-            m_make = nullptr;
-        }
-        return m_icon;
-    }
-
-    std::function<QIcon()> m_make;
-    QIcon m_icon;
-};
-
 class SharedPaletteStyle : public QProxyStyle
 {
 public:
-    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override
-    {
-        // Every menu bar holds a hidden overflow button whose pictures, read at once, would load every image format
-        // plugin before the first window is up.
-        if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
-            return QProxyStyle::standardIcon(icon, option, widget);
-        const std::shared_ptr<const QStyleOption> kept = option ? std::make_shared<QStyleOption>(*option) : nullptr;
-        const QPointer<const QWidget> owner(widget);
-        return QIcon(new DeferredIconEngine(
-            [this, icon, kept, owner] { return QProxyStyle::standardIcon(icon, kept.get(), owner); }));
-    }
-
     void drawPrimitive(
         PrimitiveElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const override
     {

@@ -26,8 +26,7 @@ inline const QString windowCaption = QStringLiteral("Astravida v1.25");
 QFont verdana(double pointSize, bool bold = false, bool underline = false, bool italic = false);
 // Makes Verdana fall back to DejaVu Sans and sets the program's default font.
 void installFonts();
-// Draws the controls with the platform's style, handing it one palette for each set of colours; the pictures of
-// the hidden overflow buttons of menu bars and tool bars are read only once drawn.
+// Draws the controls with the platform's style, handing it one palette for each set of colours.
 void installControlStyle();
 // The one palette kept for these colours, in the given palette's colour group. The style caches its drawings of
 // controls by palette identity, new for every control of every new window, so closed windows' drawings would pile up.
