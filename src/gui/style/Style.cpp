@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,32 +20,6 @@
 namespace Style {
 
 namespace {
-
-// A label that takes the focus measures its caption as a text document, so the kind of label is part of the key;
-// a plain advance has none.
-struct MeasureKey
-{
-    QFont font;
-    QString text;
-    const QMetaObject* kind;
-    bool document;
-
-    bool operator==(const MeasureKey& other) const
-    {
-        return kind == other.kind && document == other.document && text == other.text && font == other.font;
-    }
-};
-
-size_t qHash(const MeasureKey& key, size_t seed = 0)
-{
-    return qHashMulti(seed, key.font, key.text, key.kind, key.document);
-}
-
-QHash<MeasureKey, QSize>& measured()
-{
-    static QHash<MeasureKey, QSize> sizes;
-    return sizes;
-}
 
 template <typename Option, typename Draw> void drawCopy(const QStyleOption* option, const Draw& draw)
 {
@@ -188,21 +161,12 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
 
 QSize captionSize(const QLabel* label)
 {
-    Q_ASSERT(!label->wordWrap());
-    const MeasureKey key {label->font(), label->text(), label->metaObject(), label->focusPolicy() != Qt::NoFocus};
-    auto found = measured().constFind(key);
-    if (found == measured().cend())
-        found = measured().insert(key, label->sizeHint());
-    return *found;
+    return label->sizeHint();
 }
 
 int textWidth(const QFont& font, const QString& text)
 {
-    const MeasureKey key {font, text, nullptr, false};
-    auto found = measured().constFind(key);
-    if (found == measured().cend())
-        found = measured().insert(key, QSize(QFontMetrics(font).horizontalAdvance(text), 0));
-    return found->width();
+    return QFontMetrics(font).horizontalAdvance(text);
 }
 
 QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry)

@@ -41,8 +41,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
 // Grey face, bold Verdana caption.
 void styleButton(QPushButton* button, const char* name, const QRect& geometry);
 QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
-// What QLabel::sizeHint gives a one-line caption, and the advance of a text in a font. Measuring shapes the text and
-// the same texts come back in every window, so each is measured once per font.
+// The size a one-line caption takes in its label, and the advance of a text in a font.
 QSize captionSize(const QLabel* label);
 int textWidth(const QFont& font, const QString& text);
 // Yellow on brown, read-only but scrollable and selectable, with a vertical scroll bar always shown.
