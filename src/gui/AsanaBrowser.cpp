@@ -98,11 +98,9 @@ void showFromFirstLine(QPlainTextEdit* box, const QString& text)
 AsanaLabel::AsanaLabel(int asana, const QString& displayName, QWidget* frame)
     : LinkLabel(frame)
     , m_asana(asana)
-    , m_plainFont(Style::verdana(9.75, true))
-    , m_underlinedFont(Style::verdana(9.75, true, true))
 {
     setCaption(displayName);
-    setFont(m_plainFont);
+    setFont(Style::verdana(9.75, true));
     Style::setForeground(this, Style::brown);
     setMouseTracking(true);
 }
