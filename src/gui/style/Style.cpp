@@ -329,8 +329,9 @@ LinkLabel::LinkLabel(QWidget* parent)
 
 void LinkLabel::setCaption(const QString& caption)
 {
-    // A label that takes the focus draws its caption through a text document, laid out again on every change of font
-    // or alignment, and most links are never shown (the other signs' asanas): the document waits until it is shown.
+    // A label that takes the focus draws its caption through a text document, and most links are never shown (the
+    // other signs' asanas): the document waits until it is shown. Built for every link, the documents raise the peak
+    // memory past its target of 1.5 times a bare Qt window (37.3 MB against 37.0 MB).
     if (testAttribute(Qt::WA_WState_Polished) || focusPolicy() == Qt::NoFocus) {
         setText(caption);
     } else {
