@@ -2,7 +2,9 @@
 
 #include "core/AsanaCatalogue.h"
 #include "core/AppState.h"
-#include "gui/style/Style.h"
+#include "gui/style/Controls.h"
+#include "gui/style/Look.h"
+#include "gui/style/Pictures.h"
 #include "core/SunSign.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/style/Style.h"
+#include "gui/style/LinkLabel.h"
 
 #include <QFont>
 #include <QObject>

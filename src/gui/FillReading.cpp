@@ -4,7 +4,7 @@
 #include "core/SignProfiles.h"
 #include "gui/ReadingWindow.h"
 #include "gui/Application.h"
-#include "gui/style/Style.h"
+#include "gui/style/Pictures.h"
 
 #include <QGroupBox>
 #include <QHash>
