@@ -4,7 +4,8 @@
 #include "gui/ReadingWindow.h"
 #include "gui/ReportWindow.h"
 #include "gui/Application.h"
-#include "gui/style/Style.h"
+#include "gui/style/ControlStyle.h"
+#include "gui/style/Look.h"
 #include "gui/MainWindow.h"
 
 #include <QApplication>

@@ -1,7 +1,9 @@
 #include "gui/AsanaBrowser.h"
 
 #include "core/AsanaCatalogue.h"
-#include "gui/style/Style.h"
+#include "gui/style/Controls.h"
+#include "gui/style/Look.h"
+#include "gui/style/Pictures.h"
 #include "core/SunSign.h"
 
 #include <QApplication>
@@ -98,11 +100,9 @@ void showFromFirstLine(QPlainTextEdit* box, const QString& text)
 AsanaLabel::AsanaLabel(int asana, const QString& displayName, QWidget* frame)
     : LinkLabel(frame)
     , m_asana(asana)
-    , m_plainFont(Style::verdana(9.75, true))
-    , m_underlinedFont(Style::verdana(9.75, true, true))
 {
     setCaption(displayName);
-    setFont(m_plainFont);
+    setFont(Style::verdana(9.75, true));
     Style::setForeground(this, Style::brown);
     setMouseTracking(true);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/style/Style.h"
+#include "gui/style/LinkLabel.h"
 
 #include <QFont>
 #include <QObject>
@@ -21,11 +21,11 @@ public:
     AsanaLabel(int asana, const QString& displayName, QWidget* frame);
 
     int asana() const { return m_asana; }
-    // Swaps between two fonts prepared in advance, so hovering allocates nothing.
     void setUnderlined(bool underlined)
     {
-        if (font().underline() != underlined)
-            setFont(underlined ? m_underlinedFont : m_plainFont);
+        QFont shown = font();
+        shown.setUnderline(underlined);
+        setFont(shown);
     }
 
 protected:
@@ -33,8 +33,6 @@ protected:
 
 private:
     int m_asana;
-    QFont m_plainFont;
-    QFont m_underlinedFont;
 };
 
 // The "Yoga Asanas" tab: introduction, the sign frames' asana lists and the detail page of one asana.

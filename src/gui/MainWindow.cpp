@@ -9,7 +9,11 @@
 #include "gui/Application.h"
 #include "core/InputChecks.h"
 #include "gui/Menus.h"
-#include "gui/style/Style.h"
+#include "gui/style/Controls.h"
+#include "gui/style/LinkLabel.h"
+#include "gui/style/Look.h"
+#include "gui/style/Windows.h"
+#include "gui/style/WrappingButton.h"
 #include "core/SunSign.h"
 
 #include <QAction>

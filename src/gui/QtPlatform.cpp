@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -13,14 +14,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-
-#ifdef Q_OS_UNIX
-#include <QFile>
-
-#include <sys/file.h>
-#else
-#include <QLockFile>
-#endif
 
 namespace {
 
@@ -71,36 +64,6 @@ QFileDialog::Options dialogOptions()
 }
 
 } // namespace
-
-class QtPlatform::InstanceLock
-{
-public:
-    explicit InstanceLock(const QString& path)
-        : m_lock(path)
-    { }
-
-#ifdef Q_OS_UNIX
-    // The kernel holds the lock while the file stays open and drops it when the process ends, however it ends:
-    // nothing is written or flushed to disk at each start, and a crash leaves no lock behind.
-    bool tryLock()
-    {
-        return m_lock.open(QIODevice::ReadWrite) && ::flock(m_lock.handle(), LOCK_EX | LOCK_NB) == 0;
-    }
-
-private:
-    QFile m_lock;
-#else
-    // A crashed instance leaves a stale lock that QLockFile recognises and takes over.
-    bool tryLock()
-    {
-        m_lock.setStaleLockTime(0);
-        return m_lock.tryLock(0);
-    }
-
-private:
-    QLockFile m_lock;
-#endif
-};
 
 QtPlatform::QtPlatform(const QString& instanceLockPath)
     : m_instanceLockPath(instanceLockPath)
@@ -204,8 +167,11 @@ bool QtPlatform::anotherInstanceRunning()
             folder = QDir::tempPath();
         path = folder + QStringLiteral("/astravida.lock");
     }
-    m_instanceLock = std::make_unique<InstanceLock>(path);
-    return !m_instanceLock->tryLock();
+    m_instanceLock = std::make_unique<QLockFile>(path);
+    // Held for the whole run, so never stale by its age; one left by an instance that has died names a process that
+    // no longer runs, and is taken over.
+    m_instanceLock->setStaleLockTime(0);
+    return !m_instanceLock->tryLock(0);
 }
 
 void QtPlatform::endProcess()

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class QLockFile;
+
 // A dialog filter in "description|pattern" pairs (as the program's requests give them) in Qt's own form.
 QString qtNameFilter(const QString& filter);
 
@@ -31,9 +33,7 @@ public:
     void endProcess() override;
 
 private:
-    class InstanceLock;
-
     QRandomGenerator m_random;
     QString m_instanceLockPath;
-    std::unique_ptr<InstanceLock> m_instanceLock;
+    std::unique_ptr<QLockFile> m_instanceLock;
 };

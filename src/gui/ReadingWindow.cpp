@@ -4,7 +4,12 @@
 #include "gui/AsanaBrowser.h"
 #include "gui/Application.h"
 #include "gui/Menus.h"
-#include "gui/style/Style.h"
+#include "gui/style/Controls.h"
+#include "gui/style/LinkLabel.h"
+#include "gui/style/Look.h"
+#include "gui/style/Pictures.h"
+#include "gui/style/Windows.h"
+#include "gui/style/WrappingButton.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -7,7 +7,10 @@
 #include "gui/ReadingFileStore.h"
 #include "gui/ReportLinks.h"
 #include "gui/Application.h"
-#include "gui/style/Style.h"
+#include "gui/style/Controls.h"
+#include "gui/style/LinkLabel.h"
+#include "gui/style/Look.h"
+#include "gui/style/Windows.h"
 
 #include <QCloseEvent>
 #include <QPrinter>

@@ -6,7 +6,8 @@
 #include "gui/AsanaBrowser.h"
 #include "gui/ReadingWindow.h"
 #include "gui/ReportWindow.h"
-#include "gui/style/Style.h"
+#include "gui/style/LinkLabel.h"
+#include "gui/style/Look.h"
 #include "gui/MainWindow.h"
 
 #include <QAccessible>

@@ -2,7 +2,7 @@
 #include "core/AsanaCatalogue.h"
 #include "gui/AsanaBrowser.h"
 #include "gui/ReadingWindow.h"
-#include "gui/style/Style.h"
+#include "gui/style/Look.h"
 #include "core/SunSign.h"
 #include "gui/MainWindow.h"
 

@@ -1,4 +1,7 @@
-#include "gui/style/Style.h"
+#include "gui/style/ControlStyle.h"
+#include "gui/style/Controls.h"
+#include "gui/style/Look.h"
+#include "gui/style/WrappingButton.h"
 
 #include <QtTest>
 

@@ -1,4 +1,5 @@
-#include "gui/style/Style.h"
+#include "gui/style/LinkLabel.h"
+#include "gui/style/Look.h"
 
 #include <QLabel>
 #include <QLineEdit>

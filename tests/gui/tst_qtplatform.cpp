@@ -1,17 +1,37 @@
 #include "gui/QtPlatform.h"
 
-#include <QFile>
-#include <QLockFile>
+#include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+// Set when the test runs itself as the other instance.
+const char* const HoldLockVariable = "ASTRAVIDA_TEST_HOLD_LOCK";
+
+// The other instance: takes the lock, says so, and holds it until it is killed.
+int holdLock(const QString& lock)
+{
+    QtPlatform platform(lock);
+    if (platform.anotherInstanceRunning())
+        return 1;
+    std::puts("held");
+    std::fflush(stdout);
+    return QCoreApplication::exec();
+}
+
+} // namespace
 
 class TestQtPlatform : public QObject
 {
     Q_OBJECT
 private slots:
     void secondInstanceFindsTheFirst();
-    void takesOverALockLeftByACrash();
+    void onlyALiveProcessHoldsTheLock_data();
+    void onlyALiveProcessHoldsTheLock();
 };
 
 void TestQtPlatform::secondInstanceFindsTheFirst()
@@ -29,37 +49,48 @@ void TestQtPlatform::secondInstanceFindsTheFirst()
     QVERIFY(!third.anotherInstanceRunning());
 }
 
-void TestQtPlatform::takesOverALockLeftByACrash()
+void TestQtPlatform::onlyALiveProcessHoldsTheLock_data()
 {
+    QTest::addColumn<bool>("killed");
+    QTest::newRow("holder running") << false;
+    QTest::newRow("holder killed") << true;
+}
+
+void TestQtPlatform::onlyALiveProcessHoldsTheLock()
+{
+    QFETCH(bool, killed);
     QTemporaryDir folder;
     const QString lock = folder.filePath(QStringLiteral("astravida.lock"));
 
-    // A lock as a crashed instance leaves it: written by a process that has since ended.
-    QProcess ended;
-    ended.start(QStringLiteral("true"), {});
-    QVERIFY(ended.waitForStarted());
-    const qint64 deadPid = ended.processId();
-    QVERIFY(ended.waitForFinished());
-    QByteArray contents;
-    {
-        QLockFile model(lock);
-        QVERIFY(model.tryLock(0));
-        QFile file(lock);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        contents = file.readAll();
+    QProcess other;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(HoldLockVariable), lock);
+    other.setProcessEnvironment(environment);
+    other.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY2(other.waitForReadyRead(30000) && other.readAll().startsWith("held"), "the other instance took no lock");
+    if (killed) {
+        other.kill();
+        QVERIFY(other.waitForFinished());
     }
-    QByteArrayList lines = contents.split('\n');
-    lines[0] = QByteArray::number(deadPid);
-    QFile stale(lock);
-    QVERIFY(stale.open(QIODevice::WriteOnly));
-    stale.write(lines.join('\n'));
-    stale.close();
 
     QtPlatform platform(lock);
-    QVERIFY(!platform.anotherInstanceRunning());
-    QtPlatform second(lock);
-    QVERIFY2(second.anotherInstanceRunning(), "the stale lock was taken over, not ignored");
+    QCOMPARE(platform.anotherInstanceRunning(), !killed);
+    if (killed) {
+        QtPlatform next(lock);
+        QVERIFY2(next.anotherInstanceRunning(), "the dead instance's lock was ignored, not taken over");
+    }
+    other.kill();
+    other.waitForFinished();
 }
 
-QTEST_GUILESS_MAIN(TestQtPlatform)
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QString lock = qEnvironmentVariable(HoldLockVariable);
+    if (!lock.isEmpty())
+        return holdLock(lock);
+    TestQtPlatform test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_qtplatform.moc"

@@ -7,7 +7,7 @@
 #include "gui/ClosingScreen.h"
 #include "gui/AsanaBrowser.h"
 #include "gui/ReadingWindow.h"
-#include "gui/style/Style.h"
+#include "gui/style/Look.h"
 #include "gui/MainWindow.h"
 
 #include <QComboBox>

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+class QColor;
+class QFont;
+class QRect;
+
+// The plain Qt controls the windows build, in the program's look.
+namespace Style {
+
+// A label with text colour, font and geometry in one call, named by its objectName.
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry, const QColor& colour,
+    const QFont& font);
+// Grey face, bold Verdana caption.
+void styleButton(QPushButton* button, const char* name, const QRect& geometry);
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+// The size a one-line caption takes in its label, and the advance of a text in a font.
+QSize captionSize(const QLabel* label);
+int textWidth(const QFont& font, const QString& text);
+// Yellow on brown, read-only but scrollable and selectable, with a vertical scroll bar always shown.
+QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry);
+
+} // namespace Style
