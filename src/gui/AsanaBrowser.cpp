@@ -88,12 +88,6 @@ private:
     const QVector<AsanaLabel*> m_labels;
 };
 
-void showFromFirstLine(QPlainTextEdit* box, const QString& text)
-{
-    box->setPlainText(text);
-    box->moveCursor(QTextCursor::Start);
-    box->ensureCursorVisible();
-}
 
 } // namespace
 
@@ -273,10 +267,10 @@ void AsanaBrowser::asanaLabel_Click(AsanaLabel* label)
         m_asanaPicture->setAccessibleName(shown.displayName);
     }
     m_englishName->setText(shown.englishName);
-    showFromFirstLine(m_definition, shown.definition);
-    showFromFirstLine(m_procedure, shown.procedure);
-    showFromFirstLine(m_benefits, shown.benefits);
-    showFromFirstLine(m_contraIndication, shown.contraIndication);
+    Style::showText(m_definition, shown.definition);
+    Style::showText(m_procedure, shown.procedure);
+    Style::showText(m_benefits, shown.benefits);
+    Style::showText(m_contraIndication, shown.contraIndication);
     m_namePlate->setText(shown.displayName);
 }
 

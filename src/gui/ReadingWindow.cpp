@@ -16,11 +16,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTabWidget>
-#include <QTextCursor>
 
-#include <functional>
 #include <iterator>
-#include <vector>
 
 namespace {
 
@@ -221,13 +218,6 @@ void addFieldUnder(QVector<ReadingField>& fields, QWidget* parent, const QLabel*
         ->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 }
 
-// Shows text from its first line, as a box scrolled to its end would be no use to read.
-void showFromFirstLine(QPlainTextEdit* box, const QString& text)
-{
-    box->setPlainText(text);
-    box->moveCursor(QTextCursor::Start);
-    box->ensureCursorVisible();
-}
 
 } // namespace
 
@@ -425,7 +415,7 @@ void ReadingWindow::showReading(const Reading& reading)
     for (const ReadingField& field : qAsConst(m_fields)) {
         const QString& value = reading.*field.value;
         if (auto* box = qobject_cast<QPlainTextEdit*>(field.control))
-            showFromFirstLine(box, value);
+            Style::showText(box, value);
         else
             static_cast<QLabel*>(field.control)->setText(value);
     }

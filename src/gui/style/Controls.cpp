@@ -3,6 +3,7 @@
 #include "gui/style/Look.h"
 
 #include <QFontMetrics>
+#include <QTextCursor>
 
 namespace Style {
 
@@ -61,6 +62,13 @@ QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry
     palette.setColor(QPalette::Text, yellow);
     box->setPalette(palette);
     return box;
+}
+
+void showText(QPlainTextEdit* box, const QString& text)
+{
+    box->setPlainText(text);
+    box->moveCursor(QTextCursor::Start);
+    box->ensureCursorVisible();
 }
 
 } // namespace Style

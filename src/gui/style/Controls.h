@@ -22,5 +22,7 @@ QSize captionSize(const QLabel* label);
 int textWidth(const QFont& font, const QString& text);
 // Yellow on brown, read-only but scrollable and selectable, with a vertical scroll bar always shown.
 QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry);
+// Puts text into such a box and shows it from its first line, wherever the box was scrolled to before.
+void showText(QPlainTextEdit* box, const QString& text);
 
 } // namespace Style
