@@ -6,7 +6,7 @@
 
 #include <memory>
 
-class QLockFile;
+class QFile;
 
 // A dialog filter in "description|pattern" pairs (as the program's requests give them) in Qt's own form.
 QString qtNameFilter(const QString& filter);
@@ -35,5 +35,5 @@ public:
 private:
     QRandomGenerator m_random;
     QString m_instanceLockPath;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<QFile> m_instanceLock;
 };
