@@ -1,10 +1,10 @@
 #include "BenchHooks.h"
 
 #include "BenchReady.h"
-#include "gui/ReadingWindow.h"
-#include "gui/ReportWindow.h"
 #include "gui/Application.h"
 #include "gui/MainWindow.h"
+#include "gui/ReadingWindow.h"
+#include "gui/ReportWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>

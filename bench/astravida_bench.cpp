@@ -1,12 +1,12 @@
 // Measures what a user feels (start-up, a reading, the report, printing, memory) against bare Qt, and prints one table.
 #include "BenchReady.h"
 #include "FakePlatform.h"
+#include "gui/Application.h"
+#include "gui/MainWindow.h"
 #include "gui/ReadingWindow.h"
 #include "gui/ReportWindow.h"
-#include "gui/Application.h"
 #include "gui/style/ControlStyle.h"
 #include "gui/style/Look.h"
-#include "gui/MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -105,9 +105,9 @@ struct SignDate
     int day;
     int month;
 };
-constexpr SignDate Dates[] = {{"Aries", 21, 3},     {"Taurus", 21, 4},   {"Gemini", 21, 5},  {"Cancer", 21, 6},
-                              {"Leo", 21, 7},       {"Virgo", 21, 8},    {"Libra", 21, 9},   {"Scorpio", 21, 10},
-                              {"Sagittarius", 21, 11}, {"Capricorn", 1, 1}, {"Aquarius", 1, 2}, {"Pisces", 5, 3}};
+constexpr SignDate Dates[] = {{"Aries", 21, 3}, {"Taurus", 21, 4}, {"Gemini", 21, 5}, {"Cancer", 21, 6}, {"Leo", 21, 7},
+    {"Virgo", 21, 8}, {"Libra", 21, 9}, {"Scorpio", 21, 10}, {"Sagittarius", 21, 11}, {"Capricorn", 1, 1},
+    {"Aquarius", 1, 2}, {"Pisces", 5, 3}};
 
 void settle()
 {
@@ -216,26 +216,26 @@ int main(int argc, char* argv[])
 
     const double readingMedian = median(readings);
     const double slowestReading = *std::max_element(readings.begin(), readings.end());
-    const QVector<Row> rows{
+    const QVector<Row> rows {
         {"start-up", QString::asprintf("%.1f ms", app.startMs), QString::asprintf("%.1f ms", bare.startMs),
-         QString::asprintf("<= %.1f ms (1.3x)", 1.3 * bare.startMs), app.startMs <= 1.3 * bare.startMs},
+            QString::asprintf("<= %.1f ms (1.3x)", 1.3 * bare.startMs), app.startMs <= 1.3 * bare.startMs},
         {"reading (median of 12 signs)",
-         QString::asprintf("%.2f ms (slowest sign %.2f)", readingMedian, slowestReading), "-", "<= 16 ms",
-         readingMedian <= 16},
+            QString::asprintf("%.2f ms (slowest sign %.2f)", readingMedian, slowestReading), "-", "<= 16 ms",
+            readingMedian <= 16},
         {"report", QString::asprintf("%.2f ms", median(reports)), "-", "<= 16 ms", median(reports) <= 16},
         {"print to PDF", QString::asprintf("%.1f ms", median(prints)), "-", "<= 200 ms", median(prints) <= 200},
         {"peak memory", QString::asprintf("%.0f kB", app.peakKb), QString::asprintf("%.0f kB", bare.peakKb),
-         QString::asprintf("<= %.0f kB (1.5x)", 1.5 * bare.peakKb), app.peakKb <= 1.5 * bare.peakKb},
+            QString::asprintf("<= %.0f kB (1.5x)", 1.5 * bare.peakKb), app.peakKb <= 1.5 * bare.peakKb},
         {QString::asprintf("memory growth, %d rounds", SoakRounds),
-         QString::asprintf("%ld kB (from %ld kB)", soakGrowthKb, soakStartKb), "-",
-         QString::asprintf("<= %ld kB", SoakGrowthKb), soakGrowthKb <= SoakGrowthKb},
+            QString::asprintf("%ld kB (from %ld kB)", soakGrowthKb, soakStartKb), "-",
+            QString::asprintf("<= %ld kB", SoakGrowthKb), soakGrowthKb <= SoakGrowthKb},
     };
 
     std::printf("%-30s %-34s %-14s %-22s %s\n", "figure", "measured", "baseline", "target", "meets");
     bool allMet = true;
     for (const Row& row : rows) {
         std::printf("%-30s %-34s %-14s %-22s %s\n", qPrintable(row.figure), qPrintable(row.measured),
-                    qPrintable(row.baseline), qPrintable(row.target), row.meets ? "yes" : "NO");
+            qPrintable(row.baseline), qPrintable(row.target), row.meets ? "yes" : "NO");
         allMet &= row.meets;
     }
     std::printf("\nper sign reading medians (ms):");

@@ -11,8 +11,8 @@ const QStringList WindowSystemOptionsWithValue {QStringLiteral("platform"), QStr
     QStringLiteral("qwindowicon"), QStringLiteral("qwindowtitle"), QStringLiteral("display"),
     QStringLiteral("geometry"), QStringLiteral("style"), QStringLiteral("stylesheet"), QStringLiteral("session"),
     QStringLiteral("name"), QStringLiteral("title")};
-const QStringList WindowSystemFlags {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
-    QStringLiteral("nograb"), QStringLiteral("dograb"), QStringLiteral("sync")};
+const QStringList WindowSystemFlags {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+    QStringLiteral("dograb"), QStringLiteral("sync")};
 
 QStringList withoutWindowSystemOptions(const QStringList& arguments)
 {
@@ -48,12 +48,12 @@ CommandLine parseCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Zodiac yoga readings: sun sign, health, diet and asanas."));
     // Not addHelpOption(): its --help-all prints Qt's own options, which only QApplication could then show.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-        QStringLiteral("Displays help on command-line options."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays help on command-line options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A saved reading (.avd) to open."),
-        QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"), QStringLiteral("A saved reading (.avd) to open."), QStringLiteral("[FILE]"));
 
     CommandLine line;
     const QString program = QCoreApplication::applicationName();

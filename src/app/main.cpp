@@ -1,9 +1,9 @@
+#include "app/CommandLine.h"
+#include "gui/Application.h"
+#include "gui/QtPlatform.h"
 #include "gui/style/ControlStyle.h"
 #include "gui/style/Look.h"
 #include "gui/style/Pictures.h"
-#include "gui/QtPlatform.h"
-#include "gui/Application.h"
-#include "app/CommandLine.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -485,24 +485,24 @@ const std::array<Recommendation, RecommendationCount> Recommendations = {{
 
 const std::array<const char*, YogaIntroductionCount> Introduction = {
     "The word yoga comes from the Sanskrit root yuj, which means to join or unite: yoga is the union of body, mind "
-        "and spirit. An asana is a posture of the body, held steadily and at ease; as the sage Patanjali taught, an "
-        "asana should be firm and pleasant.",
+    "and spirit. An asana is a posture of the body, held steadily and at ease; as the sage Patanjali taught, an "
+    "asana should be firm and pleasant.",
     "Yoga is a discipline as much as an exercise. It asks for regular practice at a fixed hour, on an empty "
-        "stomach, "
-        "in a quiet and airy place, and for patience: each asana is entered slowly, held without strain and released "
-        "with care, the breath always calm and even. Its aims go far beyond a supple body. Yoga keeps the organs and "
-        "glands healthy, steadies the breath and the flow of vital energy, frees the mind from restlessness and leads "
-        "the "
-        "practitioner towards self-knowledge and inner peace. Practised with devotion, it becomes a way of life.",
+    "stomach, "
+    "in a quiet and airy place, and for patience: each asana is entered slowly, held without strain and released "
+    "with care, the breath always calm and even. Its aims go far beyond a supple body. Yoga keeps the organs and "
+    "glands healthy, steadies the breath and the flow of vital energy, frees the mind from restlessness and leads "
+    "the "
+    "practitioner towards self-knowledge and inner peace. Practised with devotion, it becomes a way of life.",
     "Yoga is one of the oldest sciences of India. Seals found in the Indus Valley, more than four thousand years "
-        "old, show figures seated in what look like yoga postures, and the Vedas and Upanishads speak of its practice. "
-        "The sage Patanjali gathered its teachings in the Yoga Sutras, setting out the eight limbs of yoga, and later "
-        "masters added the asanas and breathing practices of Hatha Yoga.",
+    "old, show figures seated in what look like yoga postures, and the Vedas and Upanishads speak of its practice. "
+    "The sage Patanjali gathered its teachings in the Yoga Sutras, setting out the eight limbs of yoga, and later "
+    "masters added the asanas and breathing practices of Hatha Yoga.",
     "Yoga is above all a practice of meditation. The asanas make the body firm and still so that it can sit at "
-        "ease, "
-        "the breathing practices calm the restless flow of thought, and the mind, gathered to a single point, grows "
-        "quiet. In that stillness worry and anger lose their hold. A few minutes of silent sitting after the asanas, "
-        "watching the breath, leave the practitioner calm, clear and refreshed for the rest of the day.",
+    "ease, "
+    "the breathing practices calm the restless flow of thought, and the mind, gathered to a single point, grows "
+    "quiet. In that stillness worry and anger lose their hold. A few minutes of silent sitting after the asanas, "
+    "watching the breath, leave the practitioner calm, clear and refreshed for the rest of the day.",
 };
 
 template <std::size_t N> QString numberedText(const std::array<const char*, N>& items)

@@ -122,4 +122,3 @@ const ElementConstitution* findElementConstitution(const QString& element)
     }
     return nullptr;
 }
-

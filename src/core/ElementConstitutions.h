@@ -26,4 +26,3 @@ const std::array<ElementConstitution, ElementCount>& elementConstitutions();
 
 // Exact, case-sensitive match in lookup order; nullptr when no element has this name.
 const ElementConstitution* findElementConstitution(const QString& element);
-

@@ -1,7 +1,7 @@
 #include "core/Referral.h"
 
-#include "core/SitePages.h"
 #include "core/Platform.h"
+#include "core/SitePages.h"
 #include "core/TrimSpaces.h"
 
 #include <QUrl>

@@ -51,8 +51,8 @@ struct ConstitutionBlock
 
 constexpr ConstitutionBlock ConstitutionBlocks[] = {
     {"Excess ", &Reading::excessEffects,
-        {{"Items to be taken :- ", &Reading::excessItemsToTake, 2}, {"Items to Avoid :- ", &Reading::excessItemsToAvoid, 2},
-            {"Remedy :- ", &Reading::excessRemedy, 2}}},
+        {{"Items to be taken :- ", &Reading::excessItemsToTake, 2},
+            {"Items to Avoid :- ", &Reading::excessItemsToAvoid, 2}, {"Remedy :- ", &Reading::excessRemedy, 2}}},
     {"Low ", &Reading::lowEffects,
         {{"Items to be taken :- ", &Reading::lowItemsToTake, 2}, {"Items to Avoid :- ", &Reading::lowItemsToAvoid, 2},
             {"Remedy :- ", &Reading::lowRemedy, 2}}},

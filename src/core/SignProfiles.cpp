@@ -419,4 +419,3 @@ QString sunSignPicture(int number)
         return {};
     return QStringLiteral(":/assets/") + QLatin1String(SunSignPictureKeys[number - 1]);
 }
-

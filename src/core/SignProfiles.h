@@ -66,4 +66,3 @@ const SignProfile* findSignProfile(const QString& sign);
 
 // Resource path of picture n (1 to 12) of the sign picture list; empty outside 1 to 12.
 QString sunSignPicture(int number);
-

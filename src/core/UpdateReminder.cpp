@@ -1,8 +1,8 @@
 #include "core/UpdateReminder.h"
 
-#include "core/SitePages.h"
 #include "core/Platform.h"
 #include "core/Scramble.h"
+#include "core/SitePages.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "gui/AboutDialog.h"
 
+#include "core/SitePages.h"
+#include "gui/Application.h"
 #include "gui/style/Controls.h"
 #include "gui/style/LinkLabel.h"
 #include "gui/style/Look.h"
 #include "gui/style/Pictures.h"
 #include "gui/style/Windows.h"
-#include "core/SitePages.h"
-#include "gui/Application.h"
 
 #include <QFrame>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 #include "gui/AsanaBrowser.h"
 
 #include "core/AsanaCatalogue.h"
+#include "core/SunSign.h"
 #include "gui/style/Controls.h"
 #include "gui/style/Look.h"
 #include "gui/style/Pictures.h"
-#include "core/SunSign.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -88,7 +88,6 @@ private:
     const QVector<AsanaLabel*> m_labels;
 };
 
-
 } // namespace
 
 AsanaLabel::AsanaLabel(int asana, const QString& displayName, QWidget* frame)
@@ -129,8 +128,8 @@ void AsanaBrowser::buildIntroduction()
 {
     for (int i = 0; i < YogaIntroductionCount; ++i) {
         const IntroPlacement& place = IntroPlacements[std::size_t(i)];
-        QLabel* paragraph = Style::label(m_yogaPage, place.labelName, yogaIntroduction(i), place.geometry,
-            place.colour, Style::verdana(8.25));
+        QLabel* paragraph = Style::label(
+            m_yogaPage, place.labelName, yogaIntroduction(i), place.geometry, place.colour, Style::verdana(8.25));
         paragraph->setWordWrap(true);
         paragraph->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
@@ -195,14 +194,14 @@ void AsanaBrowser::buildDetailPage()
 
     QVector<QLabel*> headings;
     for (const Heading& heading : DetailHeadings) {
-        QLabel* label = Style::label(m_asanaPage, "", QString::fromLatin1(heading.caption), QRect(), White,
-            Style::verdana(8.25, true, true));
+        QLabel* label = Style::label(
+            m_asanaPage, "", QString::fromLatin1(heading.caption), QRect(), White, Style::verdana(8.25, true, true));
         label->move(heading.position);
         label->resize(Style::captionSize(label));
         headings.append(label);
     }
-    m_englishName = Style::label(m_asanaPage, "lblEnglishName", QString(), QRect(152, 20, 345, 16),
-        Style::yellow, Style::verdana(8.25, true));
+    m_englishName = Style::label(
+        m_asanaPage, "lblEnglishName", QString(), QRect(152, 20, 345, 16), Style::yellow, Style::verdana(8.25, true));
     m_definition = Style::textBox(m_asanaPage, "txtYogaDefination", QRect(24, 40, 473, 81));
     m_procedure = Style::textBox(m_asanaPage, "txtProcedure", QRect(24, 148, 473, 145));
     m_benefits = Style::textBox(m_asanaPage, "txtBenefits", QRect(24, 320, 473, 73));
@@ -219,16 +218,15 @@ void AsanaBrowser::buildDetailPage()
     m_asanaPicture->setAlignment(Qt::AlignCenter);
 
     // Created after the picture so that the name plate lies over its top edge.
-    m_namePlate = Style::label(m_asanaPage, "lblAsanaName", QString(), QRect(580, 16, 108, 20), Style::brown,
-        Style::verdana(9.75, true));
+    m_namePlate = Style::label(
+        m_asanaPage, "lblAsanaName", QString(), QRect(580, 16, 108, 20), Style::brown, Style::verdana(9.75, true));
     m_namePlate->setAlignment(Qt::AlignCenter);
     Style::setBackground(m_namePlate, Style::lightYellow);
     // The stand-in face is wider than Verdana: widen the plate about its centre to fit the longest name.
     int widest = m_namePlate->width();
     for (const Asana& entry : asanaCatalogue())
         widest = qMax(widest, Style::textWidth(m_namePlate->font(), entry.displayName) + 8);
-    m_namePlate->setGeometry(
-        QRect(0, 16, widest, 20).translated(m_namePlate->geometry().center().x() - widest / 2, 0));
+    m_namePlate->setGeometry(QRect(0, 16, widest, 20).translated(m_namePlate->geometry().center().x() - widest / 2, 0));
 
     m_backButton = Style::button(m_asanaPage, "cmdYogaBack", QStringLiteral("&Back"), QRect(24, 397, 734, 31));
     connect(m_backButton, &QPushButton::clicked, this, &AsanaBrowser::cmdYogaBack_Click);

@@ -1,13 +1,13 @@
 #include "gui/ClosingScreen.h"
 
+#include "core/Platform.h"
+#include "core/TrimSpaces.h"
+#include "gui/Application.h"
 #include "gui/style/Controls.h"
 #include "gui/style/LinkLabel.h"
 #include "gui/style/Look.h"
 #include "gui/style/Pictures.h"
 #include "gui/style/Windows.h"
-#include "core/Platform.h"
-#include "core/TrimSpaces.h"
-#include "gui/Application.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,20 +1,20 @@
 #include "gui/MainWindow.h"
 
+#include "core/InputChecks.h"
+#include "core/Platform.h"
 #include "core/Promotions.h"
 #include "core/Reading.h"
-#include "core/Platform.h"
-#include "core/TrimSpaces.h"
 #include "core/ReadingFile.h"
-#include "gui/ReadingFileStore.h"
+#include "core/SunSign.h"
+#include "core/TrimSpaces.h"
 #include "gui/Application.h"
-#include "core/InputChecks.h"
 #include "gui/Menus.h"
+#include "gui/ReadingFileStore.h"
 #include "gui/style/Controls.h"
 #include "gui/style/LinkLabel.h"
 #include "gui/style/Look.h"
 #include "gui/style/Windows.h"
 #include "gui/style/WrappingButton.h"
-#include "core/SunSign.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -150,7 +150,8 @@ void MainWindow::buildPanel(QWidget* central)
     m_readingButton->setFont(Style::verdana(9.75, true));
     connect(m_readingButton, &QPushButton::clicked, this, &MainWindow::cmdNext_Click);
 
-    m_openButton = new WrappingButton(QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"), central);
+    m_openButton
+        = new WrappingButton(QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"), central);
     Style::styleButton(m_openButton, "cmdOpen", {24, 148, 200, 104});
     m_openButton->setFont(Style::verdana(9.75, true));
     connect(m_openButton, &QPushButton::clicked, this, &MainWindow::cmdOpen_Click);
@@ -170,7 +171,8 @@ void MainWindow::buildPanel(QWidget* central)
         promo->setWordWrap(true);
         Style::setBackground(promo, Qt::white);
     }
-    connect(m_fullBrandLink, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("fully-branded")); });
+    connect(
+        m_fullBrandLink, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("fully-branded")); });
     connect(m_coBrandLink, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
     bringLinkToFront(m_coBrandLink, m_fullBrandLink);
 
@@ -183,8 +185,8 @@ void MainWindow::buildPanel(QWidget* central)
     connect(banner, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
 
     // The links follow the window's own controls.
-    const QWidgetList tabOrder {m_nameBox, m_dayList, m_monthList, m_yearList, m_readingButton, m_openButton, m_exitButton,
-        m_fullBrandLink, m_coBrandLink, banner};
+    const QWidgetList tabOrder {m_nameBox, m_dayList, m_monthList, m_yearList, m_readingButton, m_openButton,
+        m_exitButton, m_fullBrandLink, m_coBrandLink, banner};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }

@@ -1,8 +1,8 @@
 #include "gui/ReadingWindow.h"
 
 #include "core/Promotions.h"
-#include "gui/AsanaBrowser.h"
 #include "gui/Application.h"
+#include "gui/AsanaBrowser.h"
 #include "gui/Menus.h"
 #include "gui/style/Controls.h"
 #include "gui/style/LinkLabel.h"
@@ -56,8 +56,7 @@ const Row CharacteristicsRows[] = {
     {"Lucky Number", {24, 82}, "lblSunSignNumber", {208, 82, 330, 17}, Look::Value, &Reading::luckyNumber},
     {"Lucky Color", {24, 110}, "lblSunSignColor", {208, 110, 330, 17}, Look::Value, &Reading::luckyColor, "Label19"},
     {"Lucky Day", {24, 139}, "lblSunSignDay", {208, 139, 330, 17}, Look::Value, &Reading::luckyDay},
-    {"Compatibility", {24, 168}, "lblSunSignCompatibility", {208, 168, 330, 17}, Look::Value,
-        &Reading::compatibility},
+    {"Compatibility", {24, 168}, "lblSunSignCompatibility", {208, 168, 330, 17}, Look::Value, &Reading::compatibility},
     {"Birthstone", {24, 197}, "lblSunSignBirthStone", {208, 197, 330, 17}, Look::Value, &Reading::birthStone},
     {"Quality", {24, 226}, "lblSunSignQuality", {208, 226, 330, 17}, Look::Value, &Reading::quality},
     {nullptr, {}, "lblSunSignFamousPersonBorn", {208, 264, 388, 29}, Look::Value, &Reading::famousPeople},
@@ -72,8 +71,7 @@ const Row DietRows[] = {
     {"Required Diet", {248, 48}, "txtRequiredDiet", {197, 64, 185, 81}, Look::TextBox, &Reading::requiredDiet},
     {"Diet to Avoid", {442, 48}, "txtDiettoAvoid", {387, 64, 185, 81}, Look::TextBox, &Reading::dietToAvoid},
     {"Diet Advice", {639, 48}, "txtDietAdvice", {576, 64, 185, 81}, Look::TextBox, &Reading::dietAdvice},
-    {"Constitution Type", {296, 148}, "lblConstitutionType", {416, 148, 120, 17}, Look::Value,
-        &Reading::element},
+    {"Constitution Type", {296, 148}, "lblConstitutionType", {416, 148, 120, 17}, Look::Value, &Reading::element},
     {nullptr, {}, "lblConstitutionTypeDesc", {16, 164, 734, 41}, Look::Paragraph, &Reading::constitution},
 };
 
@@ -98,9 +96,8 @@ struct ConstitutionBox
 
 const ConstitutionBox ConstitutionBoxes[] = {
     {"fraExcess", "Excess", {4, 208, 377, 193}, {40, 8}, "lblConstitutionTypeExcess", {88, 8},
-        "txtConstitutionTypeExcessDesc", &Reading::excessEffects, "lblExcessItemToBeTaken",
-        &Reading::excessItemsToTake, "lblExcessItemToAvoid", &Reading::excessItemsToAvoid, "lblExcessRemedy",
-        &Reading::excessRemedy},
+        "txtConstitutionTypeExcessDesc", &Reading::excessEffects, "lblExcessItemToBeTaken", &Reading::excessItemsToTake,
+        "lblExcessItemToAvoid", &Reading::excessItemsToAvoid, "lblExcessRemedy", &Reading::excessRemedy},
     {"fraLow", "Low", {387, 208, 377, 193}, {48, 8}, "lblConstitutionTypeLow", {80, 8}, "txtConstitutionTypeLowDesc",
         &Reading::lowEffects, "lblLowItemToBeTaken", &Reading::lowItemsToTake, "lblLowItemToAvoid",
         &Reading::lowItemsToAvoid, "lblLowRemedy", &Reading::lowRemedy},
@@ -218,7 +215,6 @@ void addFieldUnder(QVector<ReadingField>& fields, QWidget* parent, const QLabel*
         ->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 }
 
-
 } // namespace
 
 ReadingWindow::ReadingWindow(Application& app)
@@ -314,7 +310,8 @@ void ReadingWindow::buildDietTab(QWidget* page)
         caption->move(layout.captionAt);
         caption->resize(Style::captionSize(caption));
         addField(m_fields, frame, layout.element, {layout.elementAt, QSize(80, 17)}, Look::Value, &Reading::element);
-        caption->setBuddy(addField(m_fields, frame, layout.effects, {8, 24, 137, 161}, Look::TextBox, layout.effectsValue));
+        caption->setBuddy(
+            addField(m_fields, frame, layout.effects, {8, 24, 137, 161}, Look::TextBox, layout.effectsValue));
         const Row items[] = {
             {"Items to be taken", {208, 8}, layout.toTake, {152, 24, 217, 41}, Look::Item, layout.toTakeValue},
             {"Items to Avoid", {216, 64}, layout.toAvoid, {152, 80, 217, 41}, Look::Item, layout.toAvoidValue},

@@ -39,4 +39,3 @@ private:
     QPushButton* m_saveButton = nullptr;
     QPushButton* m_printButton = nullptr;
 };
-

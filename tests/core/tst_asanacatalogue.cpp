@@ -135,8 +135,8 @@ void TestAsanaCatalogue::recordHasItsShape()
     QVERIFY2(!hasLineBreak(record.contraIndication), "contra-indication holds a line break");
     verifyLength(record.contraIndication, 58, 267, "contra-indication");
 
-    for (const QString& text : {record.englishName, record.definition, record.procedure, record.benefits,
-             record.contraIndication})
+    for (const QString& text :
+        {record.englishName, record.definition, record.procedure, record.benefits, record.contraIndication})
         QCOMPARE(text, text.trimmed());
 }
 
@@ -160,9 +160,12 @@ void TestAsanaCatalogue::signListHasItsAsanasAndHeadings_data()
     row("Libra", {1, 5, 9, 3}, "Sarvaangaasanaa|Padmaasanaa|Yoga Mudra|Savaasanaa");
     row("Scorpio", {1, 7, 11, 6, 3}, "Sarvaangaasanaa|Bhujangaasanaa|Mayuraasanaa|Dhanuraasanaa|Savaasanaa");
     row("Sagittarius", {1, 12, 11, 7, 3}, "Sarvaangaasanaa|Vajraasanaa|Mayuraasanaa|Bhujangaasanaa|Savaasanaa");
-    row("Capricorn", {1, 6, 8, 7, 13, 5, 3}, "Sarvaangaasanaa|Dhanuraasanaa|Paschimottaasanaa|Bhujangaasanaa|Simhaasanaa|Padmaasanaa|Savaasanaa");
-    row("Aquarius", {1, 6, 8, 7, 5, 3}, "Sarvaangaasanaa|Dhanuraasanaa|Paschimottaasanaa|Bhujangaasanaa|Padmaasanaa|Savaasanaa");
-    row("Pisces", {1, 2, 7, 14, 11, 9, 3}, "Sarvaangaasanaa|Makaraasanaa|Bhujangaasanaa|Garudaasanaa|Mayuraasanaa|Yoga Mudraa|Savaasanaa");
+    row("Capricorn", {1, 6, 8, 7, 13, 5, 3},
+        "Sarvaangaasanaa|Dhanuraasanaa|Paschimottaasanaa|Bhujangaasanaa|Simhaasanaa|Padmaasanaa|Savaasanaa");
+    row("Aquarius", {1, 6, 8, 7, 5, 3},
+        "Sarvaangaasanaa|Dhanuraasanaa|Paschimottaasanaa|Bhujangaasanaa|Padmaasanaa|Savaasanaa");
+    row("Pisces", {1, 2, 7, 14, 11, 9, 3},
+        "Sarvaangaasanaa|Makaraasanaa|Bhujangaasanaa|Garudaasanaa|Mayuraasanaa|Yoga Mudraa|Savaasanaa");
 }
 
 void TestAsanaCatalogue::signListHasItsAsanasAndHeadings()

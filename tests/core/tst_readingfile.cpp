@@ -1,6 +1,6 @@
-#include "gui/QtPlatform.h"
 #include "core/ReadingFile.h"
 #include "core/WebAddress.h"
+#include "gui/QtPlatform.h"
 
 #include <QTest>
 

@@ -17,20 +17,19 @@ struct Member
 };
 
 const Member Members[] = {{"element", &Reading::element}, {"luckyNumber", &Reading::luckyNumber},
-    {"luckyColor", &Reading::luckyColor}, {"luckyDay", &Reading::luckyDay},
-    {"compatibility", &Reading::compatibility}, {"birthStone", &Reading::birthStone}, {"quality", &Reading::quality},
-    {"famousPeople", &Reading::famousPeople}, {"positiveTraits", &Reading::positiveTraits},
-    {"negativeTraits", &Reading::negativeTraits}, {"bodyParts", &Reading::bodyParts},
-    {"healthProblems", &Reading::healthProblems}, {"requiredDiet", &Reading::requiredDiet},
-    {"dietToAvoid", &Reading::dietToAvoid}, {"dietAdvice", &Reading::dietAdvice},
-    {"constitution", &Reading::constitution}, {"excessEffects", &Reading::excessEffects},
-    {"excessItemsToTake", &Reading::excessItemsToTake}, {"excessItemsToAvoid", &Reading::excessItemsToAvoid},
-    {"excessRemedy", &Reading::excessRemedy}, {"lowEffects", &Reading::lowEffects},
-    {"lowItemsToTake", &Reading::lowItemsToTake}, {"lowItemsToAvoid", &Reading::lowItemsToAvoid},
-    {"lowRemedy", &Reading::lowRemedy}, {"athletic", &Reading::athletic}, {"motivated", &Reading::motivated},
-    {"endurance", &Reading::endurance}, {"flexibility", &Reading::flexibility}, {"routine", &Reading::routine},
-    {"teamWork", &Reading::teamWork}, {"focus", &Reading::focus}, {"variety", &Reading::variety},
-    {"fitnessAdvice", &Reading::fitnessAdvice}};
+    {"luckyColor", &Reading::luckyColor}, {"luckyDay", &Reading::luckyDay}, {"compatibility", &Reading::compatibility},
+    {"birthStone", &Reading::birthStone}, {"quality", &Reading::quality}, {"famousPeople", &Reading::famousPeople},
+    {"positiveTraits", &Reading::positiveTraits}, {"negativeTraits", &Reading::negativeTraits},
+    {"bodyParts", &Reading::bodyParts}, {"healthProblems", &Reading::healthProblems},
+    {"requiredDiet", &Reading::requiredDiet}, {"dietToAvoid", &Reading::dietToAvoid},
+    {"dietAdvice", &Reading::dietAdvice}, {"constitution", &Reading::constitution},
+    {"excessEffects", &Reading::excessEffects}, {"excessItemsToTake", &Reading::excessItemsToTake},
+    {"excessItemsToAvoid", &Reading::excessItemsToAvoid}, {"excessRemedy", &Reading::excessRemedy},
+    {"lowEffects", &Reading::lowEffects}, {"lowItemsToTake", &Reading::lowItemsToTake},
+    {"lowItemsToAvoid", &Reading::lowItemsToAvoid}, {"lowRemedy", &Reading::lowRemedy},
+    {"athletic", &Reading::athletic}, {"motivated", &Reading::motivated}, {"endurance", &Reading::endurance},
+    {"flexibility", &Reading::flexibility}, {"routine", &Reading::routine}, {"teamWork", &Reading::teamWork},
+    {"focus", &Reading::focus}, {"variety", &Reading::variety}, {"fitnessAdvice", &Reading::fitnessAdvice}};
 
 // The reading of the first birthday that falls under the sign.
 Reading readingOf(const QString& sign)
@@ -115,8 +114,8 @@ void tst_SignProfiles::characteristics_data()
 
 void tst_SignProfiles::characteristics()
 {
-    checkRow({"element", "luckyNumber", "luckyColor", "luckyDay", "compatibility",
-        "birthStone", "quality", "bodyParts"});
+    checkRow(
+        {"element", "luckyNumber", "luckyColor", "luckyDay", "compatibility", "birthStone", "quality", "bodyParts"});
 }
 
 void tst_SignProfiles::fitnessRatings_data()
@@ -152,8 +151,7 @@ void tst_SignProfiles::fitnessRatings_data()
 
 void tst_SignProfiles::fitnessRatings()
 {
-    checkRow({"athletic", "endurance", "flexibility", "focus", "motivated", "routine", "teamWork",
-        "variety"});
+    checkRow({"athletic", "endurance", "flexibility", "focus", "motivated", "routine", "teamWork", "variety"});
 }
 
 void tst_SignProfiles::readingShowsItsSignsProfileAndConstitution()

@@ -55,8 +55,8 @@ void TestSunSign::mapsEveryDayOfTheYear()
     for (int day = 1; day <= 31; ++day) {
         const QString expected = day <= lastDayOfFirst ? first : second;
         const QString sign = signForPositions(month, day - 1).value_or(QStringLiteral("none"));
-        QVERIFY2(sign == expected,
-            qPrintable(QStringLiteral("day %1 gave %2, expected %3").arg(day).arg(sign, expected)));
+        QVERIFY2(
+            sign == expected, qPrintable(QStringLiteral("day %1 gave %2, expected %3").arg(day).arg(sign, expected)));
     }
 }
 

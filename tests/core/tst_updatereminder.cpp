@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "core/UpdateReminder.h"
 #include "core/Scramble.h"
+#include "core/UpdateReminder.h"
 
 #include <QTest>
 
@@ -80,8 +80,8 @@ void TestUpdateReminder::firstStartRecordsTheDateSilently()
     QVERIFY(platform.messages.isEmpty());
     const QString now = platform.settings.value(reminderSettingPath());
     QCOMPARE(UnscrambleText(now), reminderDateText(platform.now()));
-    QVERIFY2(!now.contains(QLatin1String("Duration")) && !now.contains(QLatin1String("20")),
-        "the date is stored scrambled");
+    QVERIFY2(
+        !now.contains(QLatin1String("Duration")) && !now.contains(QLatin1String("20")), "the date is stored scrambled");
 }
 
 void TestUpdateReminder::storesBeforeOpeningTheDownloadPage()

@@ -2,13 +2,13 @@
 
 #include "core/SitePages.h"
 #include "gui/AboutDialog.h"
-#include "gui/ClosingScreen.h"
 #include "gui/AsanaBrowser.h"
+#include "gui/ClosingScreen.h"
+#include "gui/MainWindow.h"
 #include "gui/ReadingWindow.h"
 #include "gui/ReportWindow.h"
 #include "gui/style/LinkLabel.h"
 #include "gui/style/Look.h"
-#include "gui/MainWindow.h"
 
 #include <QAccessible>
 #include <QLabel>

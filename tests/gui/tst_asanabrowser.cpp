@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 #include "core/AsanaCatalogue.h"
+#include "core/SunSign.h"
 #include "gui/AsanaBrowser.h"
+#include "gui/MainWindow.h"
 #include "gui/ReadingWindow.h"
 #include "gui/style/Look.h"
-#include "core/SunSign.h"
-#include "gui/MainWindow.h"
 
 #include <QGroupBox>
 #include <QPlainTextEdit>
@@ -107,30 +107,33 @@ void TestAsanaBrowser::signFrameStacksItsAsanasInRows_data()
     const auto row = [](const char* sign, QList<int> gaps, const char* names) {
         QTest::newRow(sign) << QString::fromLatin1(sign) << gaps << QString::fromLatin1(names).split(QLatin1Char(' '));
     };
-    row("Aries", {32, 32},
-        "lblSarvaangaasanaaAries lblMakaraasanaaAries lblSavaasanaaAries");
-    row("Taurus", {32, 32},
-        "lblSarvaangaasanaaTaurus lblHaalaasanaaTaurus lblSavaasanaaTaurus");
+    row("Aries", {32, 32}, "lblSarvaangaasanaaAries lblMakaraasanaaAries lblSavaasanaaAries");
+    row("Taurus", {32, 32}, "lblSarvaangaasanaaTaurus lblHaalaasanaaTaurus lblSavaasanaaTaurus");
     row("Gemini", {24, 24, 24, 24},
-        "lblPadmaasanaaGemini lblMakaraasanaaGemini lblDhanuraasanaaGemini lblSarvaangaasanaaGemini lblSavaasanaaGemini");
+        "lblPadmaasanaaGemini lblMakaraasanaaGemini lblDhanuraasanaaGemini lblSarvaangaasanaaGemini "
+        "lblSavaasanaaGemini");
     row("Cancer", {24, 24, 24, 24},
-        "lblBhujangaasanaaCancer lblPaschimottasanaaCancer lblDhanuraasanaaCancer lblPadmaasanaaCancer lblSavaasanaaCancer");
-    row("Leo", {32, 24, 24},
-        "lblYogaMudraLeo lblBhujangaasaanaLeo lblNaukaasanaaLeo lblSavaasanaaLeo");
+        "lblBhujangaasanaaCancer lblPaschimottasanaaCancer lblDhanuraasanaaCancer lblPadmaasanaaCancer "
+        "lblSavaasanaaCancer");
+    row("Leo", {32, 24, 24}, "lblYogaMudraLeo lblBhujangaasaanaLeo lblNaukaasanaaLeo lblSavaasanaaLeo");
     row("Virgo", {24, 24, 24, 24},
         "lblSarvaangaasanaaVirgo lblHaalaasanaaVirgo lblDhanuraasanaaVirgo lblBhujangaasanaaVirgo lblSavaasanaaVirgo");
-    row("Libra", {24, 24, 24},
-        "lblSarvaangaasanaaLibra lblPadmaasanaaLibra lblYogaMudraLibra lblSavaasanaaLibra");
+    row("Libra", {24, 24, 24}, "lblSarvaangaasanaaLibra lblPadmaasanaaLibra lblYogaMudraLibra lblSavaasanaaLibra");
     row("Scorpio", {24, 24, 24, 24},
-        "lblSarvaangaasanaaScorpio lblBhujangaasanaaScorpio lblMayuraasanaaScorpio lblDhanuraasanaaScorpio lblSavaasanaaScorpio");
+        "lblSarvaangaasanaaScorpio lblBhujangaasanaaScorpio lblMayuraasanaaScorpio lblDhanuraasanaaScorpio "
+        "lblSavaasanaaScorpio");
     row("Sagittarius", {24, 24, 24, 24},
-        "lblSarvaangaasanaaSagittarius lblVajraasanaaSagittarius lblMayuraasanaaSagittarius lblBhujangaasanaaSagittarius lblSavaasanaaSagittarius");
+        "lblSarvaangaasanaaSagittarius lblVajraasanaaSagittarius lblMayuraasanaaSagittarius "
+        "lblBhujangaasanaaSagittarius lblSavaasanaaSagittarius");
     row("Capricorn", {24, 24, 24, 24, 24, 24},
-        "lblSarvaangaasanaaCapricorn lblDhanuraasanaaCapricorn lblPaschimottaasanaaCapricorn lblBhujangaasanaaCapricorn lblSimhaasanaaCapricorn lblPadmaasanaaCapricorn lblSavaasanaaCapricorn");
+        "lblSarvaangaasanaaCapricorn lblDhanuraasanaaCapricorn lblPaschimottaasanaaCapricorn "
+        "lblBhujangaasanaaCapricorn lblSimhaasanaaCapricorn lblPadmaasanaaCapricorn lblSavaasanaaCapricorn");
     row("Aquarius", {24, 24, 24, 24, 24},
-        "lblSarvaangaasanaaAquarius lblDhanuraasanaaAquarius lblPaschimottaasanaaAquarius lblBhujangaasanaaAquarius lblPadmaasanaaAquarius lblSavaasanaaAquarius");
+        "lblSarvaangaasanaaAquarius lblDhanuraasanaaAquarius lblPaschimottaasanaaAquarius lblBhujangaasanaaAquarius "
+        "lblPadmaasanaaAquarius lblSavaasanaaAquarius");
     row("Pisces", {24, 24, 24, 24, 24, 24},
-        "lblSarvaangaasanaaPisces lblMakaraasanaaPisces lblBhujangaasanaaPisces lblGarudaasanaaPisces lblMayuraasanaaPisces lblYogaMudraaPisces lblSavaasanaaPisces");
+        "lblSarvaangaasanaaPisces lblMakaraasanaaPisces lblBhujangaasanaaPisces lblGarudaasanaaPisces "
+        "lblMayuraasanaaPisces lblYogaMudraaPisces lblSavaasanaaPisces");
 }
 
 void TestAsanaBrowser::signFrameStacksItsAsanasInRows()

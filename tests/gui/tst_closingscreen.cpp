@@ -18,7 +18,6 @@ Q_DECLARE_METATYPE(ReferralRecord)
 
 namespace {
 
-
 const QString ProperEmail = QStringLiteral("Please Enter Proper Email Address");
 const QString DistinctEmails = QStringLiteral("Please Enter Distinct Email Addresses");
 

@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-
 class TestMainWindow : public QObject
 {
     Q_OBJECT

@@ -1,12 +1,12 @@
 #include "TestSupport.h"
 
-#include "gui/ClosingScreen.h"
-#include "core/Scramble.h"
-#include "gui/ReadingWindow.h"
 #include "core/ReadingFile.h"
-#include "gui/ReadingFileStore.h"
-#include "gui/ReportWindow.h"
+#include "core/Scramble.h"
+#include "gui/ClosingScreen.h"
 #include "gui/MainWindow.h"
+#include "gui/ReadingFileStore.h"
+#include "gui/ReadingWindow.h"
+#include "gui/ReportWindow.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -241,9 +241,12 @@ void TestReadingFileOpen::opensAFileNamedAtStartUp_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
-    QTest::newRow("a saved reading") << "saved.avd" << "";
-    QTest::newRow("a file that is not there") << "missing.avd" << "Please Check The File.";
-    QTest::newRow("another ending") << "saved.txt" << "Please Check The File.";
+    QTest::newRow("a saved reading") << "saved.avd"
+                                     << "";
+    QTest::newRow("a file that is not there") << "missing.avd"
+                                              << "Please Check The File.";
+    QTest::newRow("another ending") << "saved.txt"
+                                    << "Please Check The File.";
 }
 
 void TestReadingFileOpen::opensAFileNamedAtStartUp()

@@ -2,13 +2,13 @@
 
 #include "core/AsanaCatalogue.h"
 #include "core/SignProfiles.h"
-#include "core/SunSign.h"
 #include "core/SitePages.h"
-#include "gui/ClosingScreen.h"
+#include "core/SunSign.h"
 #include "gui/AsanaBrowser.h"
+#include "gui/ClosingScreen.h"
+#include "gui/MainWindow.h"
 #include "gui/ReadingWindow.h"
 #include "gui/style/Look.h"
-#include "gui/MainWindow.h"
 
 #include <QComboBox>
 #include <QFile>

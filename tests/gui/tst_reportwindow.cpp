@@ -3,10 +3,10 @@
 #include "core/ReadingFile.h"
 #include "core/ReportComposer.h"
 #include "core/SitePages.h"
+#include "gui/MainWindow.h"
 #include "gui/ReadingWindow.h"
 #include "gui/ReportLinks.h"
 #include "gui/ReportWindow.h"
-#include "gui/MainWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -329,8 +329,8 @@ void TestReportWindow::holdsTheLinkHookOnlyWhileOpen()
     t.app->readingWindow()->cmdPrint_Click();
     report = t.app->readingWindow()->findChild<ReportWindow*>(QStringLiteral("frmSave"));
     QVERIFY(report);
-    QTest::mousePress(
-        report->reportView()->viewport(), Qt::LeftButton, {}, pointAt(report->reportView(), positionOf(report->reportView(), SiteRoot) + 3));
+    QTest::mousePress(report->reportView()->viewport(), Qt::LeftButton, {},
+        pointAt(report->reportView(), positionOf(report->reportView(), SiteRoot) + 3));
     QCOMPARE(t.platform.openedUrls, QStringList {SiteRoot});
     delete t.app->readingWindow();
     QVERIFY(!hook.isAttached());

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "core/UpdateReminder.h"
 #include "core/Scramble.h"
 #include "core/SunSign.h"
+#include "core/UpdateReminder.h"
 #include "gui/MainWindow.h"
 #include "gui/ReadingWindow.h"
 
