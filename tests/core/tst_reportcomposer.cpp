@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "core/AsanaCatalogue.h"
 #include "core/Reading.h"
 #include "core/ReportComposer.h"
@@ -60,27 +61,9 @@ QString marked(const char* field)
 
 Reading markedReading(const QString& sign, const QString& element)
 {
-    const struct
-    {
-        const char* name;
-        QString Reading::*field;
-    } fields[] = {{"luckyNumber", &Reading::luckyNumber}, {"luckyColor", &Reading::luckyColor},
-        {"luckyDay", &Reading::luckyDay}, {"compatibility", &Reading::compatibility},
-        {"birthStone", &Reading::birthStone}, {"quality", &Reading::quality}, {"famousPeople", &Reading::famousPeople},
-        {"positiveTraits", &Reading::positiveTraits}, {"negativeTraits", &Reading::negativeTraits},
-        {"bodyParts", &Reading::bodyParts}, {"healthProblems", &Reading::healthProblems},
-        {"requiredDiet", &Reading::requiredDiet}, {"dietToAvoid", &Reading::dietToAvoid},
-        {"dietAdvice", &Reading::dietAdvice}, {"constitution", &Reading::constitution},
-        {"excessEffects", &Reading::excessEffects}, {"excessItemsToTake", &Reading::excessItemsToTake},
-        {"excessItemsToAvoid", &Reading::excessItemsToAvoid}, {"excessRemedy", &Reading::excessRemedy},
-        {"lowEffects", &Reading::lowEffects}, {"lowItemsToTake", &Reading::lowItemsToTake},
-        {"lowItemsToAvoid", &Reading::lowItemsToAvoid}, {"lowRemedy", &Reading::lowRemedy},
-        {"athletic", &Reading::athletic}, {"motivated", &Reading::motivated}, {"endurance", &Reading::endurance},
-        {"flexibility", &Reading::flexibility}, {"routine", &Reading::routine}, {"teamWork", &Reading::teamWork},
-        {"focus", &Reading::focus}, {"variety", &Reading::variety}, {"fitnessAdvice", &Reading::fitnessAdvice}};
     Reading reading;
-    for (const auto& field : fields)
-        reading.*field.field = marked(field.name);
+    for (const ReadingText& text : ReadingTexts)
+        reading.*text.field = marked(text.name);
     reading.input = {QStringLiteral("ANNA"), 5, QStringLiteral("March"), 1980};
     reading.sign = sign;
     reading.element = element;

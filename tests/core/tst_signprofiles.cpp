@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "core/ElementConstitutions.h"
 #include "core/Reading.h"
 #include "core/SignProfiles.h"
@@ -10,37 +11,9 @@
 
 namespace {
 
-struct Member
-{
-    const char* name;
-    QString Reading::*field;
-};
-
-const Member Members[] = {{"element", &Reading::element}, {"luckyNumber", &Reading::luckyNumber},
-    {"luckyColor", &Reading::luckyColor}, {"luckyDay", &Reading::luckyDay}, {"compatibility", &Reading::compatibility},
-    {"birthStone", &Reading::birthStone}, {"quality", &Reading::quality}, {"famousPeople", &Reading::famousPeople},
-    {"positiveTraits", &Reading::positiveTraits}, {"negativeTraits", &Reading::negativeTraits},
-    {"bodyParts", &Reading::bodyParts}, {"healthProblems", &Reading::healthProblems},
-    {"requiredDiet", &Reading::requiredDiet}, {"dietToAvoid", &Reading::dietToAvoid},
-    {"dietAdvice", &Reading::dietAdvice}, {"constitution", &Reading::constitution},
-    {"excessEffects", &Reading::excessEffects}, {"excessItemsToTake", &Reading::excessItemsToTake},
-    {"excessItemsToAvoid", &Reading::excessItemsToAvoid}, {"excessRemedy", &Reading::excessRemedy},
-    {"lowEffects", &Reading::lowEffects}, {"lowItemsToTake", &Reading::lowItemsToTake},
-    {"lowItemsToAvoid", &Reading::lowItemsToAvoid}, {"lowRemedy", &Reading::lowRemedy},
-    {"athletic", &Reading::athletic}, {"motivated", &Reading::motivated}, {"endurance", &Reading::endurance},
-    {"flexibility", &Reading::flexibility}, {"routine", &Reading::routine}, {"teamWork", &Reading::teamWork},
-    {"focus", &Reading::focus}, {"variety", &Reading::variety}, {"fitnessAdvice", &Reading::fitnessAdvice}};
-
-// The reading of the first birthday that falls under the sign.
 Reading readingOf(const QString& sign)
 {
-    for (int month = 0; month < 12; ++month) {
-        for (int day = 0; day < 31; ++day) {
-            if (signForPositions(month, day) == sign)
-                return makeReading({QStringLiteral("ANNA"), day + 1, monthNames()[month], 1980}).value_or(Reading());
-        }
-    }
-    return {};
+    return makeReading(firstBirthdayUnder(sign)).value_or(Reading());
 }
 
 // The reading's values by the name of the member that holds them.
@@ -48,7 +21,7 @@ QMap<QString, QString> fieldsOf(const QString& sign)
 {
     const Reading reading = readingOf(sign);
     QMap<QString, QString> values;
-    for (const Member& member : Members)
+    for (const ReadingText& member : ReadingTexts)
         values.insert(QLatin1String(member.name), reading.*member.field);
     return values;
 }
@@ -168,7 +141,7 @@ void tst_SignProfiles::readingShowsItsSignsProfileAndConstitution()
         const Reading reading = readingOf(sign);
         QCOMPARE(reading.sign, sign);
         QCOMPARE(reading.picture, ":/assets/" + sign + ".jpg");
-        for (const Member& member : Members)
+        for (const ReadingText& member : ReadingTexts)
             QVERIFY2(!(reading.*member.field).isEmpty(), qPrintable(sign + ": " + member.name + " is empty"));
         const ElementConstitution* constitution = findElementConstitution(reading.element);
         QVERIFY2(constitution, qPrintable(reading.element));

@@ -20,6 +20,32 @@ const Environment environment;
 
 } // namespace
 
+const QVector<ReadingText> ReadingTexts {{"element", &Reading::element}, {"luckyNumber", &Reading::luckyNumber},
+    {"luckyColor", &Reading::luckyColor}, {"luckyDay", &Reading::luckyDay}, {"compatibility", &Reading::compatibility},
+    {"birthStone", &Reading::birthStone}, {"quality", &Reading::quality}, {"famousPeople", &Reading::famousPeople},
+    {"positiveTraits", &Reading::positiveTraits}, {"negativeTraits", &Reading::negativeTraits},
+    {"bodyParts", &Reading::bodyParts}, {"healthProblems", &Reading::healthProblems},
+    {"requiredDiet", &Reading::requiredDiet}, {"dietToAvoid", &Reading::dietToAvoid},
+    {"dietAdvice", &Reading::dietAdvice}, {"constitution", &Reading::constitution},
+    {"excessEffects", &Reading::excessEffects}, {"excessItemsToTake", &Reading::excessItemsToTake},
+    {"excessItemsToAvoid", &Reading::excessItemsToAvoid}, {"excessRemedy", &Reading::excessRemedy},
+    {"lowEffects", &Reading::lowEffects}, {"lowItemsToTake", &Reading::lowItemsToTake},
+    {"lowItemsToAvoid", &Reading::lowItemsToAvoid}, {"lowRemedy", &Reading::lowRemedy},
+    {"athletic", &Reading::athletic}, {"motivated", &Reading::motivated}, {"endurance", &Reading::endurance},
+    {"flexibility", &Reading::flexibility}, {"routine", &Reading::routine}, {"teamWork", &Reading::teamWork},
+    {"focus", &Reading::focus}, {"variety", &Reading::variety}, {"fitnessAdvice", &Reading::fitnessAdvice}};
+
+ReadingInput firstBirthdayUnder(const QString& sign)
+{
+    for (int month = 0; month < 12; ++month) {
+        for (int day = 0; day < 31; ++day) {
+            if (signForPositions(month, day) == sign)
+                return {QStringLiteral("ANNA"), day + 1, monthNames()[month], 1980};
+        }
+    }
+    return {};
+}
+
 QString reminderSettingPath()
 {
     return FakePlatform::settingPath(
@@ -70,13 +96,8 @@ ReadingWindow* TestApp::read(int day, int month, int year)
 
 ReadingWindow* TestApp::readSign(const QString& sign)
 {
-    for (int month = 0; month < 12; ++month) {
-        for (int day = 0; day < 31; ++day) {
-            if (signForPositions(month, day) == sign)
-                return read(day + 1, month + 1);
-        }
-    }
-    return nullptr;
+    const ReadingInput birthday = firstBirthdayUnder(sign);
+    return read(birthday.day, monthNames().indexOf(birthday.month) + 1);
 }
 
 Reading TestApp::shownReading() const
