@@ -5,7 +5,6 @@
 
 #include <memory>
 
-class AboutDialog;
 class ClosingScreen;
 class MainWindow;
 class Platform;

@@ -110,11 +110,12 @@ AsanaBrowser::AsanaBrowser(QWidget* fraSelectYoga)
     : QObject(fraSelectYoga)
     , m_yogaPage(fraSelectYoga)
 {
-    for (const QString& sign : signNames()) {
-        auto* frame = new QGroupBox(m_yogaPage);
-        frame->setObjectName(QLatin1String("fra") + sign);
-        frame->setGeometry(216, 168, 329, 209);
-        frame->hide();
+    // Built before the introduction, which lies above them.
+    for (int sign = 0; sign < SignCount; ++sign) {
+        m_signFrames[sign] = new QGroupBox(m_yogaPage);
+        m_signFrames[sign]->setObjectName(QLatin1String("fra") + signNames().at(sign));
+        m_signFrames[sign]->setGeometry(216, 168, 329, 209);
+        m_signFrames[sign]->hide();
     }
     buildIntroduction();
     QVector<AsanaLabel*> allLabels;
@@ -147,17 +148,13 @@ void AsanaBrowser::buildIntroduction()
 QVector<AsanaLabel*> AsanaBrowser::buildSignFrame(int sign)
 {
     const QString name = signNames().at(sign);
-    QWidget* frame = m_yogaPage->findChild<QWidget*>(QLatin1String("fra") + name);
-    QVector<AsanaLabel*> labels;
-    if (!frame)
-        return labels;
-    m_signFrames[sign] = frame;
-    if (auto* box = qobject_cast<QGroupBox*>(frame))
-        box->setTitle(QStringLiteral("Recommended Yoga Asanas For ") + name);
+    QGroupBox* frame = m_signFrames[sign];
+    frame->setTitle(QStringLiteral("Recommended Yoga Asanas For ") + name);
     frame->setFont(Style::verdana(9.75, true));
     Style::setForeground(frame, Qt::black);
     Style::setBackground(frame, Style::lightYellow);
 
+    QVector<AsanaLabel*> labels;
     for (const RecommendedAsana& recommended : recommendedAsanas(name)) {
         auto* label = new AsanaLabel(recommended.number, asana(recommended.number).displayName, frame);
         // Named as the report heads the asana for this sign, so each sign's entry has a name of its own.
@@ -166,8 +163,6 @@ QVector<AsanaLabel*> AsanaBrowser::buildSignFrame(int sign)
         connect(label, &LinkLabel::clicked, this, [this, label] { asanaLabel_Click(label); });
         labels.append(label);
     }
-    if (labels.isEmpty())
-        return labels;
     new UnderlineReset(frame, labels);
 
     // One column on the frame's vertical axis, the block centred in the space below the caption.
@@ -235,10 +230,8 @@ void AsanaBrowser::buildDetailPage()
 void AsanaBrowser::showSign(const QString& sign)
 {
     m_sign = sign;
-    for (QWidget* frame : m_signFrames) {
-        if (frame)
-            frame->setVisible(frame == signFrame(sign));
-    }
+    for (QGroupBox* frame : m_signFrames)
+        frame->setVisible(frame == signFrame(sign));
 }
 
 QWidget* AsanaBrowser::signFrame(const QString& sign) const

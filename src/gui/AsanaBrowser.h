@@ -10,6 +10,7 @@
 #include <array>
 
 class QFrame;
+class QGroupBox;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -60,7 +61,7 @@ private:
 
     QWidget* m_yogaPage;
     QString m_sign;
-    std::array<QWidget*, SignCount> m_signFrames {};
+    std::array<QGroupBox*, SignCount> m_signFrames {};
 
     QFrame* m_asanaPage = nullptr;
     QLabel* m_asanaPicture = nullptr;
