@@ -4,6 +4,8 @@ namespace {
 
 constexpr int MaxSteps = 8;
 constexpr int MaxBenefits = 5;
+constexpr bool EachSide = true;
+constexpr bool Once = false;
 
 // Steps and benefit items are written without their numbers; the catalogue numbers them.
 // Unused trailing entries stay null.
@@ -14,6 +16,7 @@ struct AsanaContent
     const char* englishName;
     const char* definition;
     std::array<const char*, MaxSteps> procedure;
+    Hold hold; // the shortest hold the procedure names
     bool benefitsIsParagraph;
     std::array<const char*, MaxBenefits> benefits;
     const char* contraIndication;
@@ -39,6 +42,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "To come down, bend the knees towards the forehead, roll the back down slowly with the hands supporting "
             "it, lower the legs to the floor and rest in Savasana.",
         },
+        {30, Once},
         false,
         {
             "Improves the blood circulation to the brain, heart and upper body and relieves tired, swollen legs.",
@@ -67,6 +71,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Stay for one to five minutes, then bring the legs together, unfold the arms and turn onto your back to "
             "rest.",
         },
+        {60, Once},
         false,
         {
             "Relaxes the body and mind deeply and relieves stress, tension and fatigue.",
@@ -94,6 +99,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Stay still and aware for five to ten minutes; then breathe more deeply, move the fingers and toes gently, "
             "roll onto your right side and sit up slowly.",
         },
+        {300, Once},
         false,
         {
             "Relaxes the whole body and releases physical and mental tension.",
@@ -125,6 +131,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "To come out, place the arms on the floor and roll the spine down slowly, one vertebra at a time, then "
             "lower the legs with control and rest in Savasana.",
         },
+        {30, Once},
         false,
         {
             "Stretches the whole spine, the shoulders and the hamstrings and keeps the back supple.",
@@ -154,6 +161,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Hold for as long as is comfortable, then release the legs gently and repeat with the left foot placed "
             "first. Never force the knees; sit in Half Lotus if the full pose strains them.",
         },
+        {60, EachSide}, // "as long as is comfortable": a minute
         true,
         {
             "Calms the mind and aids meditation, keeps the spine erect, makes the knees and ankles supple, and "
@@ -179,6 +187,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Breathing out, lower the thighs and chest to the floor and release the ankles.",
             "Stretch out the legs, turn the head to one side and relax in Makarasana.",
         },
+        {15, Once},
         false,
         {
             "Makes the spine flexible and strengthens the back muscles.",
@@ -209,6 +218,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Breathing out, lower the chest, shoulders and forehead slowly to the floor, turn the head to one side and "
             "relax.",
         },
+        {10, Once},
         true,
         {
             "Makes the spine strong and supple, opens the chest and lungs, relieves backache and fatigue, and tones "
@@ -235,6 +245,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Hold for 20 to 60 seconds, breathing slowly; do not bounce or force the stretch.",
             "Breathing in, raise the trunk and arms slowly, then lower the arms and relax.",
         },
+        {20, Once},
         false,
         {
             "Stretches the spine, the hamstrings and the whole back of the body.",
@@ -262,6 +273,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Breathing in, come back slowly to the upright position and release the hands; repeat once or twice, "
             "changing the crossing of the legs.",
         },
+        {30, Once},
         false,
         {
             "Massages the abdominal organs and relieves constipation and indigestion.",
@@ -290,6 +302,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Breathing out, lower the trunk and legs slowly to the floor and relax in Savasana; repeat two or three "
             "times.",
         },
+        {10, Once},
         false,
         {
             "Strengthens the muscles of the abdomen, back and legs.",
@@ -317,6 +330,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "on the hands; keep the head up and hold for 10 seconds, or as long as is comfortable.",
             "Lower the feet to the floor first, then the knees, release the hands and sit back on the heels to rest.",
         },
+        {10, Once},
         false,
         {
             "Stimulates digestion and helps to relieve constipation and wind.",
@@ -345,6 +359,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Sit for five to ten minutes, or as long as is comfortable; then lean forward, come up onto the knees and "
             "stretch the legs out one at a time.",
         },
+        {300, Once},
         true,
         {
             "Aids digestion when practised after meals, relieves acidity and wind, strengthens the pelvic muscles, "
@@ -373,6 +388,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "At the end of the breath close the mouth and relax the face; repeat three to five times, then sit back "
             "and rest.",
         },
+        {30, Once}, // three roars, each one long breath
         false,
         {
             "Relieves tension in the face, jaw and chest and tones the facial muscles.",
@@ -401,6 +417,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Unwind the arms and legs slowly, stand straight, and repeat on the other side, the left leg crossed over "
             "the right and the left arm under the right.",
         },
+        {15, EachSide},
         true,
         {
             "Strengthens and stretches the ankles and calves, loosens the shoulders and upper back, improves balance "
@@ -527,7 +544,7 @@ const std::array<Asana, AsanaCount>& asanaCatalogue()
             asanas[i] = Asana {QString::fromUtf8(content.displayName),
                 QStringLiteral(":/assets/") + QString::fromUtf8(content.pictureKey),
                 QString::fromUtf8(content.englishName), QString::fromUtf8(content.definition),
-                numberedText(content.procedure),
+                numberedText(content.procedure), content.hold,
                 content.benefitsIsParagraph ? QString::fromUtf8(content.benefits[0]) : numberedText(content.benefits),
                 QString::fromUtf8(content.contraIndication)};
         }

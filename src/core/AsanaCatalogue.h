@@ -5,6 +5,13 @@
 
 #include <array>
 
+// How long a guided practice holds an asana by default, and whether it is done once on each side.
+struct Hold
+{
+    int seconds;
+    bool eachSide;
+};
+
 // One asana as its detail page and the report show it.
 struct Asana
 {
@@ -13,6 +20,7 @@ struct Asana
     QString englishName;
     QString definition;
     QString procedure; // numbered steps, lines ended by CR LF
+    Hold hold;
     QString benefits; // a paragraph, or numbered items like the procedure
     QString contraIndication;
 };

@@ -1,4 +1,5 @@
 #include "core/AsanaCatalogue.h"
+#include "core/PracticeSettings.h"
 #include "core/SunSign.h"
 
 #include <QMap>
@@ -123,6 +124,8 @@ void TestAsanaCatalogue::recordHasItsShape()
 
     verifyNumbered(record.procedure, steps, "procedure");
     verifyLength(record.procedure, 414, 924, "procedure");
+    QVERIFY2(record.hold.seconds >= MinHoldSeconds && record.hold.seconds <= MaxHoldSeconds,
+        "the hold is outside what a practice plan can set");
 
     if (benefitItems == 0) {
         QVERIFY2(!hasLineBreak(record.benefits), "one-paragraph benefits hold a line break");
