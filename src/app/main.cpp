@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication qtApp(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Astravida"));
+    // No display name: Qt would add it to every title bar after the caption. The desktop entry names the program.
     QGuiApplication::setDesktopFileName(QStringLiteral(ASTRAVIDA_APP_ID));
     QApplication::setWindowIcon(applicationIcon());
     Style::installFonts();

@@ -12,10 +12,13 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -162,18 +165,36 @@ double QtPlatform::random()
 
 bool QtPlatform::anotherInstanceRunning()
 {
-    QString path = m_instanceLockPath;
-    if (path.isEmpty()) {
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (folder.isEmpty())
-            folder = QDir::tempPath();
-        path = folder + QStringLiteral("/astravida.lock");
+    QStringList paths;
+    if (!m_instanceLockPath.isEmpty()) {
+        paths.append(m_instanceLockPath);
+    } else {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (!folder.isEmpty())
+            paths.append(folder + QStringLiteral("/astravida.lock"));
     }
+    // Where the runtime folder is read-only, or holds a lock file no one can open, the temporary folder is shared by
+    // every user, so the lock there carries the user's number.
+    paths.append(QDir::tempPath() + QStringLiteral("/astravida-%1.lock").arg(::getuid()));
+
     // The kernel holds the lock while the file stays open and drops it when the process ends, however it ends, so an
     // instance that has died never blocks. Kept for the start-up target: QLockFile writes and flushes its details to
     // disk at every start, up to 13 ms more where the folder is on disk, and 1 to 2 % more start-up CPU.
-    m_instanceLock = std::make_unique<QFile>(path);
-    return !m_instanceLock->open(QIODevice::ReadWrite) || ::flock(m_instanceLock->handle(), LOCK_EX | LOCK_NB) != 0;
+    for (const QString& path : std::as_const(paths)) {
+        m_instanceLock = std::make_unique<QFile>(path);
+        // flock needs no write access, so a lock file left by a start as another user (with sudo -E, say) still
+        // serves when it can only be read.
+        if (!m_instanceLock->open(QIODevice::ReadWrite) && !m_instanceLock->open(QIODevice::ReadOnly))
+            continue;
+        if (::flock(m_instanceLock->handle(), LOCK_EX | LOCK_NB) == 0)
+            return false;
+        // Only a lock held elsewhere means another instance; a file system that cannot lock at all does not.
+        if (errno == EWOULDBLOCK)
+            return true;
+    }
+    // Nowhere to hold a lock: a second window is a smaller harm than a program that will not start.
+    m_instanceLock.reset();
+    return false;
 }
 
 void QtPlatform::endProcess()

@@ -14,7 +14,8 @@ QString qtNameFilter(const QString& filter);
 class QtPlatform : public Platform
 {
 public:
-    // The single-instance lock lives at instanceLockPath, or in the user's runtime folder when it is empty.
+    // The single-instance lock lives at instanceLockPath, or in the user's runtime folder when it is empty; where
+    // that file cannot be opened, in the temporary folder under the user's number; and where that fails too, nowhere.
     explicit QtPlatform(const QString& instanceLockPath = {});
     ~QtPlatform() override;
 

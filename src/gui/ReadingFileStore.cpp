@@ -6,6 +6,26 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <utility>
+
+namespace {
+
+std::optional<QString> commitSaveFile(QSaveFile& file)
+{
+    if (file.commit())
+        return std::nullopt;
+    return file.errorString();
+}
+
+ReadingFileCommit commitReadingFile = commitSaveFile;
+
+} // namespace
+
+ReadingFileCommit setReadingFileCommit(ReadingFileCommit commit)
+{
+    return std::exchange(commitReadingFile, commit ? commit : commitSaveFile);
+}
+
 std::optional<ReadingFileHead> readReadingFileHead(const QString& path)
 {
     // A pipe or a device would block or never end; only regular files are read.
@@ -36,7 +56,7 @@ std::optional<QString> writeReadingFile(const QString& path, const QByteArray& b
             return file.errorString(); // never committed, the temporary file goes and the old one stays
         written += count;
     }
-    if (!file.commit())
-        return file.errorString();
+    if (const std::optional<QString> refused = commitReadingFile(file))
+        return refused; // never put in place, the temporary file goes and the old one stays
     return std::nullopt;
 }

@@ -39,8 +39,9 @@ ReportWindow* ReportWindow::showModal(Application& app, const Reading& reading, 
     auto* window = new ReportWindow(app, reading, readingWindow);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
-    window->show();
+    // Placed before it shows, so the window manager puts the frame, title bar included, where it is asked to.
     Style::centreOnScreen(window);
+    window->show();
     return window;
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Walks the real program from outside, as a screen reader does over AT-SPI, and fails on any shown control that
-would be announced by its kind alone. It types a name, asks for the reading, opens every tab and an asana, then the
-about box and the closing screen.
+would be announced by its kind alone, and on any window whose title bar would read other than its caption. It types a
+name, asks for the reading, opens every tab and an asana, then the about box and the closing screen.
 
 Usage: check_accessibility_outside.py PROGRAM
 
@@ -10,6 +10,7 @@ never meets the desktop or the settings of whoever runs it. Ends with status 77 
 """
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -26,7 +27,7 @@ except ImportError:
 
 
 def missing_tools():
-    missing = [tool for tool in ("Xvfb", "dbus-run-session") if not shutil.which(tool)]
+    missing = [tool for tool in ("Xvfb", "dbus-run-session", "xwininfo") if not shutil.which(tool)]
     if not os.path.exists("/usr/share/dbus-1/services/org.a11y.Bus.service"):
         missing.append("at-spi2-core")
     if pyatspi is None:
@@ -123,6 +124,17 @@ def path(accessible):
     return tuple(steps)
 
 
+# One top-level window in the listing of xwininfo -root -children: its name, and its instance and class names.
+X_WINDOW = re.compile(r'^\s*0x[0-9a-f]+ "(.*)": \((?:"(.*)" "(.*)")?\)', re.MULTILINE)
+
+
+def x_window_names(program_class):
+    """The names of the program's top-level X windows, which window managers draw in the title bars."""
+    listing = subprocess.run(["xwininfo", "-root", "-children"], capture_output=True, text=True, errors="replace",
+                             check=True).stdout
+    return [name for name, _, window_class in X_WINDOW.findall(listing) if window_class == program_class]
+
+
 def find(window, role, name, *otherwise):
     for item in shown(window):
         if item.getRoleName() == role and item.name == name:
@@ -158,7 +170,16 @@ class Session:
             return fresh[0] if fresh else None
         window = wait_for(what, appeared)
         self.seen_windows.append(window)
+        self.check_title_bar(window, what)
         return window
+
+    def check_title_bar(self, window, what):
+        # Qt adds the application's display name to a title that does not end with it, so what the title bar shows
+        # is read from the X server, not from the window's own caption.
+        names = x_window_names("astravida")
+        if window.name not in names or any(name != window.name for name in names if name.startswith(window.name)):
+            self.problems.append("the title bar of %s does not read '%s' alone: the program's X windows are %s"
+                                 % (what, window.name, ", ".join("'%s'" % name for name in names)))
 
     def check(self, window, where):
         origin = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
@@ -243,11 +264,12 @@ def main():
 
     problems = walk(program)
     if problems:
-        print("%d shown controls have no accessible name:" % len(problems))
+        print("%d shown controls without an accessible name, or title bars that add to the caption:" % len(problems))
         for problem in problems:
             print("  " + problem)
         return 1
-    print("every shown button, text box, list, tab, link and picture has an accessible name")
+    print("every shown button, text box, list, tab, link and picture has an accessible name, and every title bar"
+          " reads its window's caption")
     return 0
 
 

@@ -1,6 +1,7 @@
 #include "gui/style/ControlStyle.h"
 #include "gui/style/Controls.h"
 #include "gui/style/Look.h"
+#include "gui/style/Windows.h"
 #include "gui/style/WrappingButton.h"
 
 #include <QtTest>
@@ -40,6 +41,8 @@ private slots:
     void initTestCase() { Style::installFonts(); }
     void keepsOnePaletteForEachSetOfColours();
     void drawsControlsAsThePlatformStyleDoes();
+    void placesWindowsWithTheirTitleBarOnScreen_data();
+    void placesWindowsWithTheirTitleBarOnScreen();
 };
 
 void TestControlStyle::keepsOnePaletteForEachSetOfColours()
@@ -70,6 +73,28 @@ void TestControlStyle::drawsControlsAsThePlatformStyleDoes()
     QCOMPARE(drawnControls(), platform);
     // The second window is drawn from what the style kept of the first.
     QCOMPARE(drawnControls(), platform);
+}
+
+void TestControlStyle::placesWindowsWithTheirTitleBarOnScreen_data()
+{
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("placed");
+    QTest::newRow("reading window, fits") << QSize(770, 563) << QRect(0, 0, 1280, 1024) << QPoint(255, 230);
+    QTest::newRow("reading window, 800x480") << QSize(770, 563) << QRect(0, 0, 800, 480) << QPoint(15, 0);
+    QTest::newRow("report window, 800x480") << QSize(512, 507) << QRect(0, 0, 800, 480) << QPoint(144, 0);
+    QTest::newRow("reading window, 1366x768 at 150 %") << QSize(770, 563) << QRect(0, 0, 911, 512) << QPoint(71, 0);
+    QTest::newRow("wider only") << QSize(900, 300) << QRect(0, 0, 800, 480) << QPoint(0, 90);
+    QTest::newRow("both, below a panel and beside a dock")
+        << QSize(770, 563) << QRect(48, 27, 712, 453) << QPoint(48, 27);
+}
+
+void TestControlStyle::placesWindowsWithTheirTitleBarOnScreen()
+{
+    QFETCH(QSize, frame);
+    QFETCH(QRect, available);
+    QFETCH(QPoint, placed);
+    QCOMPARE(Style::placeOnScreen(frame, available), placed);
 }
 
 QTEST_MAIN(TestControlStyle)

@@ -4,6 +4,7 @@
 #include "core/ReportComposer.h"
 #include "core/SitePages.h"
 #include "gui/MainWindow.h"
+#include "gui/ReadingFileStore.h"
 #include "gui/ReadingWindow.h"
 #include "gui/ReportLinks.h"
 #include "gui/ReportWindow.h"
@@ -15,6 +16,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -94,7 +96,12 @@ bool hasColour(const QImage& image, QColor wanted)
     return false;
 }
 
+// Where a failed save breaks off: opening the new file, writing it, or putting it in place.
+enum class SaveFault { Open, DiskFull, Commit };
+
 } // namespace
+
+Q_DECLARE_METATYPE(SaveFault)
 
 class TestReportWindow : public QObject
 {
@@ -397,18 +404,19 @@ void TestReportWindow::savesTheReadingFile()
 void TestReportWindow::failedSaveSaysWhyAndKeepsTheOldFile_data()
 {
     QTest::addColumn<QString>("target");
-    QTest::addColumn<bool>("diskFills");
+    QTest::addColumn<SaveFault>("fault");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("folder that does not exist") << "missing/anna.avd" << false << "No such file or directory";
-    QTest::newRow("a folder in the way") << "taken.avd" << false << "Filename refers to a directory";
-    QTest::newRow("write-protected folder") << "kept/old.avd" << false << "Permission denied";
-    QTest::newRow("disk full part-way over an older file") << "kept/old.avd" << true << "File too large";
+    QTest::newRow("folder that does not exist") << "missing/anna.avd" << SaveFault::Open << "No such file or directory";
+    QTest::newRow("a folder in the way") << "taken.avd" << SaveFault::Open << "Filename refers to a directory";
+    QTest::newRow("write-protected folder") << "kept/old.avd" << SaveFault::Open << "Permission denied";
+    QTest::newRow("disk full part-way over an older file") << "kept/old.avd" << SaveFault::DiskFull << "File too large";
+    QTest::newRow("written whole, but not put in place") << "kept/old.avd" << SaveFault::Commit << "Input/output error";
 }
 
 void TestReportWindow::failedSaveSaysWhyAndKeepsTheOldFile()
 {
     QFETCH(QString, target);
-    QFETCH(bool, diskFills);
+    QFETCH(SaveFault, fault);
     QFETCH(QString, reason);
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken.avd")));
@@ -419,7 +427,7 @@ void TestReportWindow::failedSaveSaysWhyAndKeepsTheOldFile()
     old.write("older");
     old.close();
     const auto writable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-    if (!diskFills && target.startsWith(QLatin1String("kept"))) {
+    if (fault == SaveFault::Open && target.startsWith(QLatin1String("kept"))) {
         QFile::setPermissions(keptFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         if (QFileInfo(keptFolder).isWritable()) {
             QFile::setPermissions(keptFolder, writable);
@@ -432,7 +440,7 @@ void TestReportWindow::failedSaveSaysWhyAndKeepsTheOldFile()
     ReportWindow* report = openReport(t);
     QVERIFY(report);
     t.platform.setNextSaveFileName(folder.filePath(target));
-    if (diskFills) {
+    if (fault == SaveFault::DiskFull) {
         // The new file may only grow to 8 bytes: the write breaks off half-way, as on a full disk.
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit {};
@@ -442,6 +450,12 @@ void TestReportWindow::failedSaveSaysWhyAndKeepsTheOldFile()
         setrlimit(RLIMIT_FSIZE, &limit);
         report->cmdSave_Click();
         setrlimit(RLIMIT_FSIZE, &before);
+    } else if (fault == SaveFault::Commit) {
+        // Every byte is written; only the step that puts the file in place is refused, as a rename can be.
+        const ReadingFileCommit commit = setReadingFileCommit(
+            [](QSaveFile&) -> std::optional<QString> { return QStringLiteral("Input/output error"); });
+        report->cmdSave_Click();
+        setReadingFileCommit(commit);
     } else {
         report->cmdSave_Click();
     }
