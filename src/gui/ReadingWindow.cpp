@@ -18,6 +18,7 @@
 #include <QTabWidget>
 
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -409,7 +410,7 @@ void ReadingWindow::buildMenus()
 void ReadingWindow::showReading(const Reading& reading)
 {
     m_reading = reading;
-    for (const ReadingField& field : qAsConst(m_fields)) {
+    for (const ReadingField& field : std::as_const(m_fields)) {
         const QString& value = reading.*field.value;
         if (auto* box = qobject_cast<QPlainTextEdit*>(field.control))
             Style::showText(box, value);

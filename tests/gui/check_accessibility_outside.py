@@ -66,13 +66,15 @@ def run_inside_session(program):
 
 
 # What a screen reader cannot announce without a name. Labels are their own text; containers are passed through.
+# Roles are compared as pyatspi's constants: their display names change between at-spi releases ("push button" became
+# "button").
 NAMED_ROLES = {
-    "push button", "toggle button", "check box", "radio button", "combo box",
-    "text", "entry", "password text",
-    "list", "list box",
-    "page tab", "page tab list",
-    "link",
-    "image", "icon",
+    "PUSH_BUTTON", "TOGGLE_BUTTON", "CHECK_BOX", "RADIO_BUTTON", "COMBO_BOX",
+    "TEXT", "ENTRY", "PASSWORD_TEXT",
+    "LIST", "LIST_BOX",
+    "PAGE_TAB", "PAGE_TAB_LIST",
+    "LINK",
+    "IMAGE", "ICON",
 }
 
 
@@ -118,7 +120,7 @@ def press(accessible, modal=False):
 
 def path(accessible):
     steps = []
-    while accessible is not None and accessible.getRoleName() != "application":
+    while accessible is not None and accessible.getRole() != pyatspi.ROLE_APPLICATION:
         steps.insert(0, accessible.getIndexInParent())
         accessible = accessible.parent
     return tuple(steps)
@@ -137,7 +139,7 @@ def x_window_names(program_class):
 
 def find(window, role, name, *otherwise):
     for item in shown(window):
-        if item.getRoleName() == role and item.name == name:
+        if item.getRole() == role and item.name == name:
             return item
     if otherwise:
         return otherwise[0]
@@ -152,6 +154,7 @@ class Session:
         self.app = None
         self.seen_windows = []
         self.problems = []
+        self.named_roles = {getattr(pyatspi, "ROLE_" + role) for role in NAMED_ROLES}
 
     def windows(self):
         if self.app is None:
@@ -184,7 +187,7 @@ class Session:
     def check(self, window, where):
         origin = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         for item in shown(window):
-            if item.getRoleName() not in NAMED_ROLES or item.name.strip():
+            if item.getRole() not in self.named_roles or item.name.strip():
                 continue
             box = item.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             trail = []
@@ -203,7 +206,7 @@ class Session:
         """Checks the window as shown, then with each tab it offers pressed in turn, tabs within tabs included."""
         pressed = set() if pressed is None else pressed
         self.check(window, where)
-        for tab in [item for item in shown(window) if item.getRoleName() == "page tab"]:
+        for tab in [item for item in shown(window) if item.getRole() == pyatspi.ROLE_PAGE_TAB]:
             if path(tab) in pressed:
                 continue
             pressed.add(path(tab))
@@ -220,27 +223,27 @@ def walk(program):
             main = session.new_window("the main window")
             session.check(main, "main window")
 
-            find(main, "text", "Name").queryEditableText().setTextContents("Anna")
-            press(find(main, "push button", "Get Suitable Yogas For My Zodiac"))
+            find(main, pyatspi.ROLE_TEXT, "Name").queryEditableText().setTextContents("Anna")
+            press(find(main, pyatspi.ROLE_PUSH_BUTTON, "Get Suitable Yogas For My Zodiac"))
             reading = session.new_window("the reading window")
             session.check_every_tab(reading, "reading window")
 
-            press(find(reading, "page tab", "Yoga Asanas"))
-            asanas = [item for item in shown(reading) if item.getRoleName() == "link"
+            press(find(reading, pyatspi.ROLE_PAGE_TAB, "Yoga Asanas"))
+            asanas = [item for item in shown(reading) if item.getRole() == pyatspi.ROLE_LINK
                       and item.parent.name.startswith("Recommended Yoga Asanas")]
             if not asanas:
                 raise LookupError("the Yoga Asanas tab shows no asana to open")
             press(asanas[0])
             session.check(reading, "reading window, asana %s" % asanas[0].name)
 
-            press(find(reading, "menu item", "Help"))
-            press(wait_for("the Help menu", lambda: find(reading, "menu item", "About Software", None)), modal=True)
+            press(find(reading, pyatspi.ROLE_MENU_ITEM, "Help"))
+            press(wait_for("the Help menu", lambda: find(reading, pyatspi.ROLE_MENU_ITEM, "About Software", None)), modal=True)
             about = session.new_window("the about box")
             session.check(about, "about box")
-            press(find(about, "push button", "OK"))
+            press(find(about, pyatspi.ROLE_PUSH_BUTTON, "OK"))
             wait_for("the about box to close", lambda: about not in session.windows())
 
-            press(find(reading, "push button", "Exit"))
+            press(find(reading, pyatspi.ROLE_PUSH_BUTTON, "Exit"))
             closing = session.new_window("the closing screen")
             session.check(closing, "closing screen")
             return session.problems

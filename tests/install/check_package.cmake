@@ -1,6 +1,7 @@
 # Builds the Debian package as a user would (a Release tree, then cpack) and fails on any error or warning from
 # Debian's package checker. The tree stays between runs, so only a change rebuilds.
-# Arguments: SOURCE_DIR, WORK, GENERATOR, VERSION.
+# Arguments: SOURCE_DIR, WORK, GENERATOR, VERSION, WARNING_AS_ERROR (the tests' own tree's setting, since an optimised
+# build warns of things a debug build does not).
 find_program(LINTIAN lintian)
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(NOT LINTIAN OR NOT DPKG_SHLIBDEPS)
@@ -25,7 +26,8 @@ endfunction()
 
 file(MAKE_DIRECTORY "${WORK}")
 run("configuring the Release tree" "${CMAKE_COMMAND}" -S "${SOURCE_DIR}" -B "${WORK}" -G "${GENERATOR}"
-    -DCMAKE_BUILD_TYPE=Release -DASTRAVIDA_BUILD_TESTS=OFF -DASTRAVIDA_SANITIZE=OFF)
+    -DCMAKE_BUILD_TYPE=Release -DASTRAVIDA_BUILD_TESTS=OFF -DASTRAVIDA_SANITIZE=OFF
+    -DCMAKE_COMPILE_WARNING_AS_ERROR=${WARNING_AS_ERROR})
 run("building the Release tree" "${CMAKE_COMMAND}" --build "${WORK}" --parallel 2)
 file(GLOB old "${WORK}/*.deb")
 if(old)
