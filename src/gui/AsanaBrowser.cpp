@@ -1,7 +1,6 @@
 #include "gui/AsanaBrowser.h"
 
 #include "core/AsanaCatalogue.h"
-#include "core/SunSign.h"
 #include "gui/style/Controls.h"
 #include "gui/style/Look.h"
 #include "gui/style/Pictures.h"
