@@ -9,14 +9,20 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+namespace {
+
+const bool hookSet = (Application::setStartHook(benchAfterStart), true);
+
+} // namespace
+
 void benchAfterStart(Application& app)
 {
     BenchReady::reportWhenIdle(qgetenv("ASTRAVIDA_BENCH"), [&app] {
         MainWindow* main = app.mainWindow();
-        main->nameBox()->setText(QStringLiteral("ANNA"));
-        main->dayList()->setCurrentIndex(4);
-        main->monthList()->setCurrentIndex(2);
-        main->yearList()->setCurrentIndex(80);
+        main->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANNA"));
+        main->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(4);
+        main->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(2);
+        main->findChild<QComboBox*>(QStringLiteral("cboYear"))->setCurrentIndex(80);
         main->cmdNext_Click();
         QCoreApplication::processEvents();
         auto* report = new ReportWindow(app, app.readingWindow()->reading(), app.readingWindow());

@@ -115,14 +115,31 @@ void settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The main window's inputs, found once: the main window stays for the whole run.
+struct MainInputs
+{
+    QLineEdit* name;
+    QComboBox* day;
+    QComboBox* month;
+    QComboBox* year;
+};
+
+MainInputs mainInputs(const Application& app)
+{
+    const MainWindow* main = app.mainWindow();
+    return {main->findChild<QLineEdit*>(QStringLiteral("txtName")),
+        main->findChild<QComboBox*>(QStringLiteral("cboDate")), main->findChild<QComboBox*>(QStringLiteral("cboMonth")),
+        main->findChild<QComboBox*>(QStringLiteral("cboYear"))};
+}
+
 void showReading(Application& app, const SignDate& date)
 {
-    MainWindow* main = app.mainWindow();
-    main->nameBox()->setText(QStringLiteral("ANNA"));
-    main->dayList()->setCurrentIndex(date.day - 1);
-    main->monthList()->setCurrentIndex(date.month - 1);
-    main->yearList()->setCurrentIndex(80);
-    main->cmdNext_Click();
+    static const MainInputs inputs = mainInputs(app);
+    inputs.name->setText(QStringLiteral("ANNA"));
+    inputs.day->setCurrentIndex(date.day - 1);
+    inputs.month->setCurrentIndex(date.month - 1);
+    inputs.year->setCurrentIndex(80);
+    app.mainWindow()->cmdNext_Click();
     QCoreApplication::processEvents();
 }
 

@@ -10,10 +10,6 @@
 
 #include <cstdio>
 
-#ifdef ASTRAVIDA_BENCH
-#include "BenchHooks.h"
-#endif
-
 int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("astravida"));
@@ -45,8 +41,5 @@ int main(int argc, char* argv[])
     Application app(platform, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     if (!app.start(readingFile))
         return 0;
-#ifdef ASTRAVIDA_BENCH
-    benchAfterStart(app);
-#endif
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "core/InputChecks.h"
 
+#include "core/SunSign.h"
 #include "core/TrimSpaces.h"
 
 namespace {
@@ -17,21 +18,27 @@ constexpr bool isLeapYear(int year)
 
 } // namespace
 
-std::optional<QString> inputProblem(const InputFields& fields)
+std::optional<InputProblem> inputProblem(const InputFields& fields)
 {
     // A name of spaces alone would give a reading of nobody, and a saved file that cannot be opened again.
     if (trimSpaces(fields.name).isEmpty())
-        return NameMissingMessage;
+        return InputProblem {InputField::Name, NameMissingMessage};
 
-    const bool leapYear = isLeapYear(fields.yearText.trimmed().toInt());
+    const bool leapYear = isLeapYear(FirstYear + fields.yearPosition);
     if (fields.monthPosition == February) {
         const int firstRefusedPosition = leapYear ? 29 : 28;
         if (fields.dayPosition >= firstRefusedPosition && fields.dayPosition <= 30)
-            return QStringLiteral("Please Enter Correct Date Or Month!");
+            return InputProblem {InputField::Date, QStringLiteral("Please Enter Correct Date Or Month!")};
     }
     if (isThirtyDayMonth(fields.monthPosition) && fields.dayPosition == 30)
-        return QStringLiteral("Please Enter Correct Date Or Month !");
+        return InputProblem {InputField::Date, QStringLiteral("Please Enter Correct Date Or Month !")};
     return std::nullopt;
+}
+
+ReadingInput readingInput(const InputFields& fields)
+{
+    return {trimSpaces(fields.name), FirstDay + fields.dayPosition, monthNames().value(fields.monthPosition),
+        FirstYear + fields.yearPosition};
 }
 
 NameKey filterNameKey(QChar typed)

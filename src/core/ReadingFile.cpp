@@ -1,10 +1,22 @@
 #include "core/ReadingFile.h"
 
+#include "core/InputChecks.h"
 #include "core/Scramble.h"
+#include "core/SunSign.h"
 
 namespace {
 
 constexpr int ValueLines = 4;
+
+// The number as a list of first to last shows it, and nothing for any other text: no sign, no leading zero.
+std::optional<int> listedNumber(const QString& text, int first, int last)
+{
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    if (!isNumber || number < first || number > last || QString::number(number) != text)
+        return std::nullopt;
+    return number;
+}
 
 QByteArray scrambledLine(const QString& value)
 {
@@ -36,6 +48,19 @@ QStringList decodeReadingFile(const QByteArray& bytes, bool wholeFile)
         start = end + 1;
     }
     return values;
+}
+
+std::optional<ReadingInput> readingInputFromFile(const QStringList& values)
+{
+    // A date the lists do not offer would leave the last one standing and give a reading of someone else's birthday,
+    // so such a file is refused whole; a missing line reads as empty, which no list offers.
+    const std::optional<int> day = listedNumber(values.value(1), FirstDay, LastDay);
+    const qsizetype month = monthNames().indexOf(values.value(2));
+    const std::optional<int> year = listedNumber(values.value(3), FirstYear, LastYear);
+    if (!day || month < 0 || !year)
+        return std::nullopt;
+    // The name is the reading action's to judge, as if it had been typed.
+    return ReadingInput {values.value(0), *day, monthNames().at(month), *year};
 }
 
 bool passesReadingFileEnding(const QString& path)

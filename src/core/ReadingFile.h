@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 inline const QString ReadingFileRefusal = QStringLiteral("Please Check The File.");
 inline const QString ReadingFileNotSaved = QStringLiteral("The reading could not be saved.");
 
@@ -19,6 +21,9 @@ QByteArray encodeReadingFile(const ReadingInput& input);
 // The unscrambled values of lines 1 to 4, as many as the bytes hold. A line breaks at CR LF, CR or LF. When the
 // bytes are only the head of a longer file, a last line cut off by the limit is not taken.
 QStringList decodeReadingFile(const QByteArray& bytes, bool wholeFile = true);
+
+// The input a saved reading's four values give, or nothing when its date is not one the main window's lists offer.
+std::optional<ReadingInput> readingInputFromFile(const QStringList& values);
 
 // Refuses a path of three or more characters whose last three are not exactly "avd"; shorter ones pass.
 bool passesReadingFileEnding(const QString& path);

@@ -2,14 +2,29 @@
 
 #include "core/Platform.h"
 
+#include <array>
+
+namespace {
+
+// In the order of SitePage.
+constexpr std::array<const char*, 7> PageKeys {
+    "home-page", "help-web-page", "download-web-page", "donate", "co-brand", "fully-branded", "lorewellsoftwares"};
+
+} // namespace
+
 const QString SiteRoot = QStringLiteral("https://www.lorewell.com");
 
-QString sitePageUrl(const QString& pageKey)
+QString sitePageKey(SitePage page)
 {
-    return SiteRoot + QStringLiteral("/astravida/ssd.php?page=") + pageKey;
+    return QLatin1String(PageKeys[std::size_t(page)]);
 }
 
-void openSitePage(Platform& platform, const QString& pageKey)
+QString sitePageUrl(SitePage page)
 {
-    platform.openUrl(sitePageUrl(pageKey));
+    return SiteRoot + QStringLiteral("/astravida/ssd.php?page=") + sitePageKey(page);
+}
+
+void openSitePage(Platform& platform, SitePage page)
+{
+    platform.openUrl(sitePageUrl(page));
 }

@@ -50,5 +50,5 @@ void remindAboutUpdate(Platform& platform, const QString& applicationName)
     }
     platform.writeSetting(applicationName, Section, reminderKey(), ScrambleText(reminderDateText(now)));
     if (wantsUpdate)
-        openSitePage(platform, QStringLiteral("download-web-page"));
+        openSitePage(platform, SitePage::Download);
 }

@@ -24,7 +24,7 @@ struct Link
     const char* name;
     QString caption;
     QRect geometry;
-    const char* pageKey;
+    SitePage page;
 };
 
 } // namespace
@@ -48,14 +48,13 @@ AboutDialog::AboutDialog(Application& app, QWidget* parent)
         ->setWordWrap(true);
 
     const Link links[] = {
-        {"lblHomePage", QStringLiteral("Click here to visit ") + SiteRoot, {89, 144, 310, 13}, "home-page"},
-        {"lblCoBrand", QStringLiteral("Click here for more details."), {221, 232, 178, 13}, "fully-branded"},
+        {"lblHomePage", QStringLiteral("Click here to visit ") + SiteRoot, {89, 144, 310, 13}, SitePage::Home},
+        {"lblCoBrand", QStringLiteral("Click here for more details."), {221, 232, 178, 13}, SitePage::FullyBranded},
     };
     for (const Link& link : links) {
         LinkLabel* label
             = linkLabel(this, link.name, link.caption, link.geometry, Qt::white, Style::verdana(8.25, true, true));
-        const QString key = QLatin1String(link.pageKey);
-        connect(label, &LinkLabel::clicked, this, [&app, key] { app.openSitePage(key); });
+        connect(label, &LinkLabel::clicked, this, [&app, page = link.page] { app.openSitePage(page); });
     }
 
     auto* rule = new QFrame(this);

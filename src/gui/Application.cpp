@@ -11,6 +11,8 @@
 #include "gui/ReportLinks.h"
 #include "gui/ReportWindow.h"
 
+void (*Application::s_startHook)(Application& app) = nullptr;
+
 Application::Application(Platform& platform, const QString& applicationName)
     : m_platform(platform)
     , m_applicationName(applicationName)
@@ -39,7 +41,14 @@ bool Application::start(const QString& readingFile)
     m_main->pickPromotion(m_platform.random());
     if (!readingFile.isEmpty())
         m_main->openReadingFile(readingFile);
+    if (s_startHook)
+        s_startHook(*this);
     return true;
+}
+
+void Application::setStartHook(void (*hook)(Application& app))
+{
+    s_startHook = hook;
 }
 
 MainWindow* Application::mainWindow() const
@@ -99,9 +108,9 @@ void Application::showAbout(QWidget* parent)
     about.exec();
 }
 
-void Application::openSitePage(const QString& pageKey)
+void Application::openSitePage(SitePage page)
 {
-    ::openSitePage(m_platform, pageKey);
+    ::openSitePage(m_platform, page);
 }
 
 void Application::quitApplication()

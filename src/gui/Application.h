@@ -5,6 +5,7 @@
 
 #include <memory>
 
+enum class SitePage;
 class ClosingScreen;
 class MainWindow;
 class Platform;
@@ -31,6 +32,9 @@ public:
     // Start-up, then the saved reading named on the command line, if any, opened as the Open command opens it;
     // false when another instance already runs and this one has ended.
     bool start(const QString& readingFile = QString());
+    // Run at the end of every start that gets as far as the main window; only the benchmark's build of the program
+    // sets one, to report when it is ready.
+    static void setStartHook(void (*hook)(Application& app));
 
     MainWindow* mainWindow() const;
     // The window of the reading on view; nullptr when none is.
@@ -46,7 +50,7 @@ public:
     void showReport(const Reading& reading, QWidget* readingWindow);
     // Modal over parent; a new box each time.
     void showAbout(QWidget* parent);
-    void openSitePage(const QString& pageKey);
+    void openSitePage(SitePage page);
 
     // Closes every window, then ends the process; reached again while closing them, it ends at once.
     void quitApplication();
@@ -59,4 +63,5 @@ private:
     QPointer<ReadingWindow> m_reading;
     QPointer<ClosingScreen> m_closingScreen;
     bool m_quitting = false;
+    static void (*s_startHook)(Application& app);
 };

@@ -1,18 +1,20 @@
 #include "gui/AsanaBrowser.h"
 
 #include "core/AsanaCatalogue.h"
-#include "core/SunSign.h"
 #include "gui/style/Controls.h"
 #include "gui/style/Look.h"
 #include "gui/style/Pictures.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <array>
 
 namespace {
 
@@ -42,14 +44,13 @@ struct Heading
 {
     const char* caption;
     QPoint position;
-    const char* field; // what the heading names for screen readers
 };
 
 const std::array<Heading, 4> DetailHeadings = {{
-    {"English Name", {24, 20}, "lblEnglishName"},
-    {"Procedure", {24, 128}, "txtProcedure"},
-    {"Benefits", {24, 300}, "txtBenefits"},
-    {"Contradictions", {504, 300}, "txtContradiction"},
+    {"English Name", {24, 20}},
+    {"Procedure", {24, 128}},
+    {"Benefits", {24, 300}},
+    {"Contradictions", {504, 300}},
 }};
 
 // The space above each row after the first: Aries and Taurus have few rows to spread, and Leo opens wide.
@@ -62,7 +63,7 @@ int gapBeforeRow(const QString& sign, int row)
     return RowGap;
 }
 
-// Clears its labels' underline when the pointer moves over the bare background it watches.
+// Clears the labels' underline when the pointer moves over the bare background it watches.
 class UnderlineReset : public QObject
 {
 public:
@@ -85,7 +86,8 @@ public:
     }
 
 private:
-    const QVector<AsanaLabel*> m_labels;
+    // The browser's own list, which the next sign fills anew.
+    const QVector<AsanaLabel*>& m_labels;
 };
 
 } // namespace
@@ -110,18 +112,16 @@ AsanaBrowser::AsanaBrowser(QWidget* fraSelectYoga)
     : QObject(fraSelectYoga)
     , m_yogaPage(fraSelectYoga)
 {
-    // Built before the introduction, which lies above them.
-    for (int sign = 0; sign < SignCount; ++sign) {
-        m_signFrames[sign] = new QGroupBox(m_yogaPage);
-        m_signFrames[sign]->setObjectName(QLatin1String("fra") + signNames().at(sign));
-        m_signFrames[sign]->setGeometry(216, 168, 329, 209);
-        m_signFrames[sign]->hide();
-    }
+    // Built before the introduction, which lies above it.
+    m_signFrame = new QGroupBox(m_yogaPage);
+    m_signFrame->setGeometry(216, 168, 329, 209);
+    m_signFrame->setFont(Style::verdana(9.75, true));
+    Style::setForeground(m_signFrame, Qt::black);
+    Style::setBackground(m_signFrame, Style::lightYellow);
+    m_signFrame->hide();
     buildIntroduction();
-    QVector<AsanaLabel*> allLabels;
-    for (int sign = 0; sign < SignCount; ++sign)
-        allLabels += buildSignFrame(sign);
-    new UnderlineReset(m_yogaPage, allLabels);
+    new UnderlineReset(m_yogaPage, m_labels);
+    new UnderlineReset(m_signFrame, m_labels);
     buildDetailPage();
 }
 
@@ -145,40 +145,6 @@ void AsanaBrowser::buildIntroduction()
     instruction->setGeometry(centre - halfWidth, 136, 2 * halfWidth, 16);
 }
 
-QVector<AsanaLabel*> AsanaBrowser::buildSignFrame(int sign)
-{
-    const QString name = signNames().at(sign);
-    QGroupBox* frame = m_signFrames[sign];
-    frame->setTitle(QStringLiteral("Recommended Yoga Asanas For ") + name);
-    frame->setFont(Style::verdana(9.75, true));
-    Style::setForeground(frame, Qt::black);
-    Style::setBackground(frame, Style::lightYellow);
-
-    QVector<AsanaLabel*> labels;
-    for (const RecommendedAsana& recommended : recommendedAsanas(name)) {
-        auto* label = new AsanaLabel(recommended.number, asana(recommended.number).displayName, frame);
-        // Named as the report heads the asana for this sign, so each sign's entry has a name of its own.
-        label->setObjectName(QLatin1String("lbl") + QString(recommended.heading).remove(QLatin1Char(' ')) + name);
-        label->resize(Style::captionSize(label));
-        connect(label, &LinkLabel::clicked, this, [this, label] { asanaLabel_Click(label); });
-        labels.append(label);
-    }
-    new UnderlineReset(frame, labels);
-
-    // One column on the frame's vertical axis, the block centred in the space below the caption.
-    QVector<int> tops {0};
-    for (int row = 1; row < labels.size(); ++row)
-        tops.append(tops.last() + gapBeforeRow(name, row));
-    const QRect area = frame->contentsRect();
-    const int blockHeight = tops.last() + labels.last()->height();
-    const int blockTop = area.top() + (area.height() - blockHeight) / 2;
-    for (int row = 0; row < labels.size(); ++row) {
-        AsanaLabel* label = labels[row];
-        label->move(area.center().x() + 1 - label->width() / 2, blockTop + tops[row]);
-    }
-    return labels;
-}
-
 void AsanaBrowser::buildDetailPage()
 {
     m_asanaPage = new QFrame(m_yogaPage);
@@ -192,7 +158,7 @@ void AsanaBrowser::buildDetailPage()
         QLabel* label = Style::label(
             m_asanaPage, "", QString::fromLatin1(heading.caption), QRect(), White, Style::verdana(8.25, true, true));
         label->move(heading.position);
-        label->resize(Style::captionSize(label));
+        label->resize(label->sizeHint());
         headings.append(label);
     }
     m_englishName = Style::label(
@@ -201,8 +167,10 @@ void AsanaBrowser::buildDetailPage()
     m_procedure = Style::textBox(m_asanaPage, "txtProcedure", QRect(24, 148, 473, 145));
     m_benefits = Style::textBox(m_asanaPage, "txtBenefits", QRect(24, 320, 473, 73));
     m_contraIndication = Style::textBox(m_asanaPage, "txtContradiction", QRect(504, 320, 254, 73));
-    for (std::size_t i = 0; i < DetailHeadings.size(); ++i)
-        headings[int(i)]->setBuddy(m_asanaPage->findChild<QWidget*>(QLatin1String(DetailHeadings[i].field)));
+    // What each heading names for screen readers.
+    const QWidgetList headed {m_englishName, m_procedure, m_benefits, m_contraIndication};
+    for (qsizetype i = 0; i < headings.size(); ++i)
+        headings[i]->setBuddy(headed[i]);
     // The definition stands under no heading of its own.
     m_definition->setAccessibleName(QStringLiteral("Definition"));
 
@@ -218,26 +186,56 @@ void AsanaBrowser::buildDetailPage()
     m_namePlate->setAlignment(Qt::AlignCenter);
     Style::setBackground(m_namePlate, Style::lightYellow);
     // The stand-in face is wider than Verdana: widen the plate about its centre to fit the longest name.
+    const QFontMetrics metrics(m_namePlate->font());
     int widest = m_namePlate->width();
     for (const Asana& entry : asanaCatalogue())
-        widest = qMax(widest, Style::textWidth(m_namePlate->font(), entry.displayName) + 8);
+        widest = qMax(widest, metrics.horizontalAdvance(entry.displayName) + 8);
     m_namePlate->setGeometry(QRect(0, 16, widest, 20).translated(m_namePlate->geometry().center().x() - widest / 2, 0));
 
     m_backButton = Style::button(m_asanaPage, "cmdYogaBack", QStringLiteral("&Back"), QRect(24, 397, 734, 31));
     connect(m_backButton, &QPushButton::clicked, this, &AsanaBrowser::cmdYogaBack_Click);
 }
 
-void AsanaBrowser::showSign(const QString& sign)
+void AsanaBrowser::showSign(const QString& sign, const QVector<RecommendedAsana>& asanas)
 {
-    m_sign = sign;
-    for (QGroupBox* frame : m_signFrames)
-        frame->setVisible(frame == signFrame(sign));
+    qDeleteAll(m_labels);
+    m_labels.clear();
+    m_signFrame->setObjectName(QLatin1String("fra") + sign);
+    m_signFrame->setTitle(QStringLiteral("Recommended Yoga Asanas For ") + sign);
+    for (const RecommendedAsana& recommended : asanas) {
+        auto* label = new AsanaLabel(recommended.number, asana(recommended.number).displayName, m_signFrame);
+        // Named as the report heads the asana for this sign, so each sign's entry has a name of its own.
+        label->setObjectName(QLatin1String("lbl") + QString(recommended.heading).remove(QLatin1Char(' ')) + sign);
+        label->resize(label->sizeHint());
+        connect(label, &LinkLabel::clicked, this, [this, label] { asanaLabel_Click(label); });
+        m_labels.append(label);
+    }
+    placeInTabOrder();
+
+    // One column on the frame's vertical axis, the block centred in the space below the caption.
+    QVector<int> tops {0};
+    for (int row = 1; row < m_labels.size(); ++row)
+        tops.append(tops.last() + gapBeforeRow(sign, row));
+    const QRect area = m_signFrame->contentsRect();
+    const int blockHeight = m_labels.isEmpty() ? 0 : tops.last() + m_labels.last()->height();
+    const int blockTop = area.top() + (area.height() - blockHeight) / 2;
+    for (int row = 0; row < m_labels.size(); ++row) {
+        AsanaLabel* label = m_labels[row];
+        label->move(area.center().x() + 1 - label->width() / 2, blockTop + tops[row]);
+    }
+    m_signFrame->show();
 }
 
-QWidget* AsanaBrowser::signFrame(const QString& sign) const
+void AsanaBrowser::placeInTabOrder()
 {
-    const qsizetype index = signNames().indexOf(sign);
-    return index < 0 ? nullptr : m_signFrames[std::size_t(index)];
+    // A new label joins the end of the window's Tab order; Tab reaches the list where the frame stands.
+    QWidget* before = m_signFrame;
+    while (before->focusPolicy() == Qt::NoFocus)
+        before = before->previousInFocusChain();
+    for (AsanaLabel* label : qAsConst(m_labels)) {
+        QWidget::setTabOrder(before, label);
+        before = label;
+    }
 }
 
 void AsanaBrowser::asanaLabel_Click(AsanaLabel* label)
@@ -268,8 +266,7 @@ void AsanaBrowser::asanaLabel_Click(AsanaLabel* label)
 void AsanaBrowser::cmdYogaBack_Click()
 {
     const bool keyboardOnPage = m_asanaPage->isAncestorOf(QApplication::focusWidget());
-    if (QWidget* frame = signFrame(m_sign))
-        frame->show();
+    m_signFrame->show();
     // The keyboard goes back to the asana it came from, not on to the next control after the page.
     if (keyboardOnPage && m_openedFrom && m_openedFrom->isVisible())
         m_openedFrom->setFocus(Qt::OtherFocusReason);

@@ -7,8 +7,7 @@
 #include <QPointer>
 #include <QVector>
 
-#include <array>
-
+struct RecommendedAsana;
 class QFrame;
 class QGroupBox;
 class QPlainTextEdit;
@@ -36,32 +35,29 @@ private:
     int m_asana;
 };
 
-// The "Yoga Asanas" tab: introduction, the sign frames' asana lists and the detail page of one asana.
+// The "Yoga Asanas" tab: introduction, the sign's frame with its asana list and the detail page of one asana.
 class AsanaBrowser : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int SignCount = 12;
-
-    // Builds the tab's contents into fraSelectYoga, the twelve sign frames fraAries ... fraPisces hidden.
+    // Builds the tab's contents into fraSelectYoga; the sign frame stays empty until a sign is shown.
     explicit AsanaBrowser(QWidget* fraSelectYoga);
 
-    // Brings up the sign's frame with its asanas, in place of any other.
-    void showSign(const QString& sign);
-    // The frame of a sign; nullptr for a name that is no sign.
-    QWidget* signFrame(const QString& sign) const;
+    // Names the frame for the sign ("fra" and the sign) and lists its asanas in it, in place of any shown before.
+    void showSign(const QString& sign, const QVector<RecommendedAsana>& asanas);
 
     void asanaLabel_Click(AsanaLabel* label);
     void cmdYogaBack_Click();
 
 private:
     void buildIntroduction();
-    QVector<AsanaLabel*> buildSignFrame(int sign);
     void buildDetailPage();
+    // Into the window's Tab order where the frame stands, after the introduction and ahead of the detail page.
+    void placeInTabOrder();
 
     QWidget* m_yogaPage;
-    QString m_sign;
-    std::array<QGroupBox*, SignCount> m_signFrames {};
+    QGroupBox* m_signFrame = nullptr;
+    QVector<AsanaLabel*> m_labels;
 
     QFrame* m_asanaPage = nullptr;
     QLabel* m_asanaPicture = nullptr;

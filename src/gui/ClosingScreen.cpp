@@ -1,6 +1,7 @@
 #include "gui/ClosingScreen.h"
 
 #include "core/Platform.h"
+#include "core/SitePages.h"
 #include "core/TrimSpaces.h"
 #include "gui/Application.h"
 #include "gui/style/Controls.h"
@@ -96,7 +97,7 @@ ClosingScreen::ClosingScreen(Application& app)
     connect(m_exitButton, &QPushButton::clicked, this, [this] { m_app.quitApplication(); });
 
     buildReferralFrame();
-    buildDownloadFrame();
+    LinkLabel* goToHome = buildDownloadFrame();
 
     setTabOrder(m_visitSite, m_exitButton);
     setTabOrder(m_exitButton, m_yourName);
@@ -105,7 +106,7 @@ ClosingScreen::ClosingScreen(Application& app)
     setTabOrder(m_yourEmail, m_friendEmail);
     setTabOrder(m_friendEmail, m_friendName);
     setTabOrder(m_friendName, m_message);
-    setTabOrder(m_message, findChild<QWidget*>(QStringLiteral("lblGoToHome")));
+    setTabOrder(m_message, goToHome);
 
     setWindowTitle(Style::windowCaption);
     m_title->setText(Style::windowCaption);
@@ -140,7 +141,7 @@ void ClosingScreen::buildReferralFrame()
     }
 }
 
-void ClosingScreen::buildDownloadFrame()
+LinkLabel* ClosingScreen::buildDownloadFrame()
 {
     QGroupBox* download = frame(this, "Frame6", QStringLiteral("Download Lorewell Softwares"), {488, 8, 249, 305});
     QLabel* paragraph = Style::label(download, "Label3", DownloadText, {8, 24, 233, 257}, Qt::white, Style::verdana(9));
@@ -149,7 +150,8 @@ void ClosingScreen::buildDownloadFrame()
     LinkLabel* goToHome = linkLabel(download, "lblGoToHome", QStringLiteral("Click Here To Visit Lorewell Softwares"),
         {5, 283, 239, 14}, Style::yellow, Style::verdana(9, true, true));
     fitToWidth(goToHome);
-    connect(goToHome, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("lorewellsoftwares")); });
+    connect(goToHome, &LinkLabel::clicked, this, [this] { m_app.openSitePage(SitePage::LorewellSoftwares); });
+    return goToHome;
 }
 
 void ClosingScreen::pickSupportMessage()
@@ -220,7 +222,7 @@ void ClosingScreen::Check1_Click(bool checked)
     if (!checked)
         return;
     m_visitSite->setChecked(false);
-    m_app.openSitePage(QStringLiteral("home-page"));
+    m_app.openSitePage(SitePage::Home);
 }
 
 bool ClosingScreen::eventFilter(QObject* watched, QEvent* event)

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class Application;
+class LinkLabel;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -30,7 +31,8 @@ protected:
 
 private:
     void buildReferralFrame();
-    void buildDownloadFrame();
+    // Returns its link, which the Tab order reaches last.
+    LinkLabel* buildDownloadFrame();
     void pickSupportMessage();
     QString boxText(QWidget* box) const;
     void setBoxText(QWidget* box, const QString& text);

@@ -2,13 +2,12 @@
 
 #include "core/InputChecks.h"
 #include "core/Platform.h"
-#include "core/Promotions.h"
 #include "core/Reading.h"
 #include "core/ReadingFile.h"
 #include "core/SunSign.h"
-#include "core/TrimSpaces.h"
 #include "gui/Application.h"
 #include "gui/Menus.h"
+#include "gui/Promotions.h"
 #include "gui/ReadingFileStore.h"
 #include "gui/style/Controls.h"
 #include "gui/style/LinkLabel.h"
@@ -163,30 +162,17 @@ void MainWindow::buildPanel(QWidget* central)
     m_exitButton = Style::button(bottom, "cmdExit", QStringLiteral("&Exit"), {548, 14, 84, 30});
     connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
 
-    const QRect promotion {8, 6, 520, 46};
-    const QFont linkFont = Style::verdana(8.25, true, true);
-    m_fullBrandLink = linkLabel(bottom, "lblFullBrand", FullBrandCaption, promotion, Style::linkBlue, linkFont);
-    m_coBrandLink = linkLabel(bottom, "lblCobrand", CoBrandCaption, promotion, Style::linkBlue, linkFont);
-    for (LinkLabel* promo : {m_fullBrandLink, m_coBrandLink}) {
-        promo->setWordWrap(true);
-        Style::setBackground(promo, Qt::white);
-    }
-    connect(
-        m_fullBrandLink, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("fully-branded")); });
-    connect(m_coBrandLink, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
-    bringLinkToFront(m_coBrandLink, m_fullBrandLink);
+    m_promotions = new PromotionStrip(m_app, bottom, {8, 6, 520, 46}, Promotion::CoBrand);
 
     auto* top = new QWidget(central);
     top->setObjectName(QStringLiteral("topStrip"));
     top->setGeometry(0, 0, ClientSize.width(), 41);
     Style::setBackground(top, Qt::white);
-    auto* banner = linkLabel(top, "Label61", BannerText, top->rect(), Style::brown, Style::verdana(8.25, true, true));
-    banner->setAlignment(Qt::AlignCenter);
-    connect(banner, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
+    LinkLabel* banner = siteBanner(m_app, top, BannerText, top->rect());
 
     // The links follow the window's own controls.
     const QWidgetList tabOrder {m_nameBox, m_dayList, m_monthList, m_yearList, m_readingButton, m_openButton,
-        m_exitButton, m_fullBrandLink, m_coBrandLink, banner};
+        m_exitButton, m_promotions->link(Promotion::FullBrand), m_promotions->link(Promotion::CoBrand), banner};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -205,9 +191,9 @@ void MainWindow::buildMenus()
 
 void MainWindow::fillDateLists()
 {
-    m_dayList->addItems(numbers(1, 31));
+    m_dayList->addItems(numbers(FirstDay, LastDay));
     m_monthList->addItems(monthNames());
-    m_yearList->addItems(numbers(1900, 2050));
+    m_yearList->addItems(numbers(FirstYear, LastYear));
     for (QComboBox* list : {m_dayList, m_monthList, m_yearList})
         list->setCurrentIndex(0);
 }
@@ -216,21 +202,21 @@ void MainWindow::pickPromotion(double draw)
 {
     // Rounds halves to even, so 1, 3, 5 and 7 together are exactly as likely as 2, 4 and 6.
     const int pick = int(std::nearbyint(6 * draw + 1));
-    if (pick % 2 == 1)
-        bringLinkToFront(m_coBrandLink, m_fullBrandLink);
-    else
-        bringLinkToFront(m_fullBrandLink, m_coBrandLink);
+    m_promotions->bringToFront(pick % 2 == 1 ? Promotion::CoBrand : Promotion::FullBrand);
+}
+
+InputFields MainWindow::inputFields() const
+{
+    return {m_nameBox->text(), m_dayList->currentIndex(), m_monthList->currentIndex(), m_yearList->currentIndex()};
 }
 
 bool MainWindow::inputIsValid()
 {
-    const InputFields fields {
-        m_nameBox->text(), m_yearList->currentText(), m_monthList->currentIndex(), m_dayList->currentIndex()};
-    const std::optional<QString> problem = inputProblem(fields);
+    const std::optional<InputProblem> problem = inputProblem(inputFields());
     if (!problem)
         return true;
-    m_app.platform().showMessage(*problem, MessageIcon::Information);
-    if (*problem == NameMissingMessage)
+    m_app.platform().showMessage(problem->message, MessageIcon::Information);
+    if (problem->field == InputField::Name)
         m_nameBox->setFocus();
     return false;
 }
@@ -239,8 +225,7 @@ void MainWindow::cmdNext_Click()
 {
     if (!inputIsValid())
         return;
-    m_app.showReading({trimSpaces(m_nameBox->text()), m_dayList->currentText().toInt(), m_monthList->currentText(),
-        m_yearList->currentText().toInt()});
+    m_app.showReading(readingInput(inputFields()));
 }
 
 void MainWindow::cmdOpen_Click()
@@ -259,21 +244,16 @@ void MainWindow::openReadingFile(const QString& path)
         return;
 
     const std::optional<ReadingFileHead> head = readReadingFileHead(path);
-    const QStringList values = head ? decodeReadingFile(head->bytes, head->wholeFile) : QStringList();
-    // A date the lists do not offer would leave the last one standing and give a reading of someone else's birthday,
-    // so such a file is refused whole; a missing line reads as empty, which no list offers.
-    const int day = m_dayList->findText(values.value(1));
-    const int month = m_monthList->findText(values.value(2));
-    const int year = m_yearList->findText(values.value(3));
-    if (day < 0 || month < 0 || year < 0) {
+    const std::optional<ReadingInput> input
+        = readingInputFromFile(head ? decodeReadingFile(head->bytes, head->wholeFile) : QStringList());
+    if (!input) {
         platform.showMessage(ReadingFileRefusal, MessageIcon::Critical);
         return;
     }
-    // The name is the reading action's to judge, as if it had been typed.
-    m_nameBox->setText(values.value(0));
-    m_dayList->setCurrentIndex(day);
-    m_monthList->setCurrentIndex(month);
-    m_yearList->setCurrentIndex(year);
+    m_nameBox->setText(input->name);
+    m_dayList->setCurrentIndex(input->day - FirstDay);
+    m_monthList->setCurrentIndex(int(monthNames().indexOf(input->month)));
+    m_yearList->setCurrentIndex(input->year - FirstYear);
     cmdNext_Click();
 }
 

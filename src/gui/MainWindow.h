@@ -2,12 +2,13 @@
 
 #include <QMainWindow>
 
+struct InputFields;
 class Application;
 class QAction;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class LinkLabel;
+class PromotionStrip;
 
 // The main input window: a name and a date of birth in, a reading out.
 class MainWindow : public QMainWindow
@@ -23,11 +24,6 @@ public:
     // Brings one of the two promotion labels to the front from a uniform draw in [0, 1).
     void pickPromotion(double draw);
 
-    QLineEdit* nameBox() const { return m_nameBox; }
-    QComboBox* dayList() const { return m_dayList; }
-    QComboBox* monthList() const { return m_monthList; }
-    QComboBox* yearList() const { return m_yearList; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,6 +33,7 @@ private:
     void buildPanel(QWidget* central);
     void buildMenus();
     void fillDateLists();
+    InputFields inputFields() const;
     // Shows the message of the first check the input fails.
     bool inputIsValid();
     // False when the key was refused or replaced and must not reach the box.
@@ -51,6 +48,5 @@ private:
     QPushButton* m_readingButton = nullptr;
     QPushButton* m_openButton = nullptr;
     QPushButton* m_exitButton = nullptr;
-    LinkLabel* m_fullBrandLink = nullptr;
-    LinkLabel* m_coBrandLink = nullptr;
+    PromotionStrip* m_promotions = nullptr;
 };

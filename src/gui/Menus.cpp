@@ -1,5 +1,6 @@
 #include "gui/Menus.h"
 
+#include "core/SitePages.h"
 #include "gui/Application.h"
 
 #include <QAction>
@@ -21,24 +22,24 @@ QMenu* addMenu(QMenuBar* bar, QWidget* window, const char* name, const char* tex
 
 void addSiteMenus(QMenuBar* bar, QWidget* window, Application& app, const char* updateCaption)
 {
-    const auto page = [&app](const char* key) { return [&app, key] { app.openSitePage(QLatin1String(key)); }; };
+    const auto page = [&app](SitePage key) { return [&app, key] { app.openSitePage(key); }; };
     addMenu(bar, window, "mnuHelp", "&Help",
         {
-            {"mnuOnline", "&Online Help", page("help-web-page")},
-            {"mnuVisit", "&Visit Us Online", page("home-page")},
+            {"mnuOnline", "&Online Help", page(SitePage::OnlineHelp)},
+            {"mnuVisit", "&Visit Us Online", page(SitePage::Home)},
             {"mnuHelp1", "-", nullptr},
-            {"mnuUpdate", updateCaption, page("download-web-page")},
+            {"mnuUpdate", updateCaption, page(SitePage::Download)},
             {"mnuHelp2", "-", nullptr},
             {"mnuAbout", "&About Software", [&app, window] { app.showAbout(window); }},
         });
 
     QAction* donate = bar->addAction(QStringLiteral("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
-    QObject::connect(donate, &QAction::triggered, window, page("donate"));
+    QObject::connect(donate, &QAction::triggered, window, page(SitePage::Donate));
 
     // Shown but unavailable, as it has always been.
     QAction* makeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
     makeMoney->setObjectName(QStringLiteral("mkmoney"));
     makeMoney->setEnabled(false);
-    QObject::connect(makeMoney, &QAction::triggered, window, page("fully-branded"));
+    QObject::connect(makeMoney, &QAction::triggered, window, page(SitePage::FullyBranded));
 }

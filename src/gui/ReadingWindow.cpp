@@ -1,9 +1,10 @@
 #include "gui/ReadingWindow.h"
 
-#include "core/Promotions.h"
+#include "core/SitePages.h"
 #include "gui/Application.h"
 #include "gui/AsanaBrowser.h"
 #include "gui/Menus.h"
+#include "gui/Promotions.h"
 #include "gui/style/Controls.h"
 #include "gui/style/LinkLabel.h"
 #include "gui/style/Look.h"
@@ -153,7 +154,7 @@ QLabel* heading(QWidget* parent, const QString& caption, const QPoint& at, const
                              : Style::label(parent, "", caption, {}, Qt::white, font);
     label->setTextFormat(Qt::PlainText);
     label->move(at);
-    label->resize(Style::captionSize(label));
+    label->resize(label->sizeHint());
     return label;
 }
 
@@ -196,15 +197,20 @@ QWidget* addField(QVector<ReadingField>& fields, QWidget* parent, const char* na
     return control;
 }
 
-void addRows(QVector<ReadingField>& fields, QWidget* parent, const Row* first, const Row* last)
+// Returns the headings that are links.
+QVector<LinkLabel*> addRows(QVector<ReadingField>& fields, QWidget* parent, const Row* first, const Row* last)
 {
+    QVector<LinkLabel*> links;
     for (const Row* row = first; row != last; ++row) {
         QLabel* caption
             = row->heading ? heading(parent, QLatin1String(row->heading), row->headingAt, row->headingLink) : nullptr;
         QWidget* value = addField(fields, parent, row->field, row->fieldAt, row->look, row->value);
         if (caption)
             caption->setBuddy(value);
+        if (row->headingLink)
+            links.append(static_cast<LinkLabel*>(caption));
     }
+    return links;
 }
 
 void addFieldUnder(QVector<ReadingField>& fields, QWidget* parent, const QLabel* over, const char* name, int top,
@@ -252,7 +258,7 @@ ReadingWindow::ReadingWindow(Application& app)
     buildYogaTab();
 
     buildBanner(central);
-    buildPromotions(bottomStrip);
+    new PromotionStrip(m_app, bottomStrip, {8, 8, 503, 38}, Promotion::FullBrand);
     buildMenus();
     Style::fixWindowSize(this, ClientSize + QSize(0, menuBar()->sizeHint().height()));
 
@@ -267,27 +273,26 @@ void ReadingWindow::buildBanner(QWidget* central)
     top->setObjectName(QStringLiteral("topStrip"));
     top->setGeometry(0, 0, 769, 41);
     Style::setBackground(top, Qt::white);
-    auto* banner
-        = linkLabel(top, "Label61", BannerText, {0, 0, 769, 36}, Style::brown, Style::verdana(8.25, true, true));
-    banner->setAlignment(Qt::AlignCenter);
-    connect(banner, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
+    siteBanner(m_app, top, BannerText, {0, 0, 769, 36});
     // The tab strip overlaps the banner's lower edge, as it always has.
     m_tabs->raise();
 }
 
 void ReadingWindow::buildCharacteristicsTab(QWidget* frame)
 {
-    addRows(m_fields, frame, std::begin(CharacteristicsRows), std::end(CharacteristicsRows));
-
-    // Looks like the other headings, but Tab still reaches it.
-    auto* luckyColor = frame->findChild<LinkLabel*>(QStringLiteral("Label19"));
-    luckyColor->setHandPointer(false);
-    connect(luckyColor, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
+    // The Lucky Color heading: looks like the other headings, but Tab still reaches it.
+    for (LinkLabel* link : addRows(m_fields, frame, std::begin(CharacteristicsRows), std::end(CharacteristicsRows))) {
+        link->setHandPointer(false);
+        connect(link, &LinkLabel::clicked, this, [this] { m_app.openSitePage(SitePage::CoBrand); });
+    }
 
     QLabel* famous = heading(frame, QStringLiteral("Famous Personalities born under this sign"), {24, 264});
     famous->setWordWrap(true);
     famous->setGeometry(24, 264, 176, 30);
-    famous->setBuddy(frame->findChild<QLabel*>(QStringLiteral("lblSunSignFamousPersonBorn")));
+    for (const ReadingField& field : qAsConst(m_fields)) {
+        if (field.value == &Reading::famousPeople)
+            famous->setBuddy(field.control);
+    }
 
     m_signPicture = new QLabel(frame);
     m_signPicture->setObjectName(QStringLiteral("picSunSign"));
@@ -309,7 +314,7 @@ void ReadingWindow::buildDietTab(QWidget* page)
         QLabel* caption
             = Style::label(frame, "", QLatin1String(layout.caption), {}, Style::yellow, Style::verdana(8.25, true));
         caption->move(layout.captionAt);
-        caption->resize(Style::captionSize(caption));
+        caption->resize(caption->sizeHint());
         addField(m_fields, frame, layout.element, {layout.elementAt, QSize(80, 17)}, Look::Value, &Reading::element);
         caption->setBuddy(
             addField(m_fields, frame, layout.effects, {8, 24, 137, 161}, Look::TextBox, layout.effectsValue));
@@ -328,9 +333,7 @@ void ReadingWindow::buildFitnessTab(QWidget* page)
     {
         const char* caption;
         QRect geometry;
-        const char* captioned; // in a box of its own, so it takes the caption as its name
-    } captionBoxes[] = {{"Fitness Characteristics", {8, 92, 121, 57}, "fraFitnessRatings"},
-        {"Fitness Advice", {8, 280, 121, 57}, "txtSunSignDesc"}};
+    } captionBoxes[] = {{"Fitness Characteristics", {8, 92, 121, 57}}, {"Fitness Advice", {8, 280, 121, 57}}};
     for (const auto& captionBox : captionBoxes) {
         QWidget* frame = box(page, "", captionBox.geometry);
         QLabel* caption = heading(frame, QLatin1String(captionBox.caption), {});
@@ -342,9 +345,11 @@ void ReadingWindow::buildFitnessTab(QWidget* page)
     QWidget* ratings = box(page, "fraFitnessRatings", {128, 40, 633, 161});
     for (const RatingCell& cell : FitnessRatings)
         addField(m_fields, ratings, cell.field, {cell.at, QSize(190, 17)}, Look::Value, cell.value);
-    addField(m_fields, page, "txtSunSignDesc", {128, 248, 633, 129}, Look::TextBox, &Reading::fitnessAdvice);
-    for (const auto& captionBox : captionBoxes)
-        page->findChild<QWidget*>(QLatin1String(captionBox.captioned))->setAccessibleName(captionBox.caption);
+    QWidget* advice
+        = addField(m_fields, page, "txtSunSignDesc", {128, 248, 633, 129}, Look::TextBox, &Reading::fitnessAdvice);
+    // Each in a box of its own, so it takes the caption beside it as its name.
+    ratings->setAccessibleName(QLatin1String(captionBoxes[0].caption));
+    advice->setAccessibleName(QLatin1String(captionBoxes[1].caption));
 }
 
 void ReadingWindow::buildYogaTab()
@@ -379,23 +384,6 @@ QWidget* ReadingWindow::buildBottomStrip(QWidget* central)
     return bottom;
 }
 
-void ReadingWindow::buildPromotions(QWidget* bottomStrip)
-{
-    const QRect promotion {8, 8, 503, 38};
-    const QFont linkFont = Style::verdana(8.25, true, true);
-    LinkLabel* cobrand = linkLabel(bottomStrip, "lblCobrand", CoBrandCaption, promotion, Style::linkBlue, linkFont);
-    // Lies on top of the co-brand offer for the window's whole life.
-    LinkLabel* fullBrand
-        = linkLabel(bottomStrip, "lblFullBrand", FullBrandCaption, promotion, Style::linkBlue, linkFont);
-    bringLinkToFront(fullBrand, cobrand);
-    for (LinkLabel* promo : {cobrand, fullBrand}) {
-        promo->setWordWrap(true);
-        Style::setBackground(promo, Qt::white);
-    }
-    connect(fullBrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("fully-branded")); });
-    connect(cobrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
-}
-
 void ReadingWindow::buildMenus()
 {
     addMenu(menuBar(), this, "mnuFile", "&File",
@@ -420,7 +408,7 @@ void ReadingWindow::showReading(const Reading& reading)
     // A picture that is not there leaves the box empty rather than showing the last one.
     m_signPicture->setPixmap(Style::picture(reading.picture, m_signPicture->devicePixelRatio()));
     m_signPicture->setAccessibleName(reading.sign);
-    m_asanaBrowser->showSign(reading.sign);
+    m_asanaBrowser->showSign(reading.sign, reading.asanas);
 
     Style::centreOnScreen(this);
     show();

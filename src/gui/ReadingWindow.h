@@ -28,7 +28,6 @@ public:
     // Fills every field from the reading and shows the window, modeless and centred.
     void showReading(const Reading& reading);
     const Reading& reading() const { return m_reading; }
-    AsanaBrowser* asanaBrowser() const { return m_asanaBrowser; }
 
     void cmdPrint_Click();
     void cmdBack_Click();
@@ -50,7 +49,6 @@ private:
     void buildYogaTab();
     // Holds the three buttons; the promotion labels follow the tabs in the tab order.
     QWidget* buildBottomStrip(QWidget* central);
-    void buildPromotions(QWidget* bottomStrip);
     void buildMenus();
 
     Application& m_app;

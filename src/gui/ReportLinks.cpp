@@ -24,18 +24,12 @@ QTextEdit* ReportLinks::box() const
     return m_box;
 }
 
-QWidget* ReportLinks::window() const
-{
-    return m_window;
-}
-
-void ReportLinks::attach(QTextEdit* box, QWidget* window)
+void ReportLinks::attach(QTextEdit* box)
 {
     detach();
     if (!box)
         return;
     m_box = box;
-    m_window = window;
     m_watched = box->viewport();
     m_watched->installEventFilter(this);
     box->installEventFilter(this);
@@ -56,7 +50,6 @@ void ReportLinks::detach()
         m_box->removeEventFilter(this);
     m_watched = nullptr;
     m_box = nullptr;
-    m_window = nullptr;
     m_attached = false;
 }
 

@@ -5,7 +5,6 @@
 
 class Platform;
 class QTextEdit;
-class QWidget;
 
 // The one hook that turns web addresses in the report box into links a left-button press, or Enter on the link
 // that Tab selected, opens.
@@ -17,13 +16,12 @@ public:
     ~ReportLinks() override;
 
     // Starts watching the box: marks every web address in it, now and as text arrives.
-    void attach(QTextEdit* box, QWidget* window);
-    // Stops watching and forgets the box and window; harmless when nothing is attached.
+    void attach(QTextEdit* box);
+    // Stops watching and forgets the box; harmless when nothing is attached.
     void detach();
 
     bool isAttached() const { return m_attached; }
     QTextEdit* box() const;
-    QWidget* window() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,7 +31,6 @@ private:
 
     Platform& m_platform;
     QPointer<QTextEdit> m_box;
-    QPointer<QWidget> m_window;
     QPointer<QObject> m_watched;
     QMetaObject::Connection m_detection;
     bool m_attached = false;

@@ -1,10 +1,11 @@
 #include "gui/ReportWindow.h"
 
 #include "core/Platform.h"
-#include "core/Promotions.h"
 #include "core/ReadingFile.h"
 #include "core/ReportComposer.h"
+#include "core/SitePages.h"
 #include "gui/Application.h"
+#include "gui/Promotions.h"
 #include "gui/ReadingFileStore.h"
 #include "gui/ReportLinks.h"
 #include "gui/style/Controls.h"
@@ -84,27 +85,18 @@ void ReportWindow::buildControls()
     connect(m_saveButton, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);
     connect(m_printButton, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
 
-    const QRect promotion {5, 464, 503, 41};
-    const QFont promotionFont = Style::verdana(8.25, true, true);
-    auto* fullBrand = linkLabel(this, "lblFullBrand", FullBrandCaption, promotion, Style::linkBlue, promotionFont);
-    auto* coBrand = linkLabel(this, "lblCobrand", CoBrandCaption, promotion, Style::linkBlue, promotionFont);
-    for (LinkLabel* label : {fullBrand, coBrand}) {
-        label->setWordWrap(true);
-        Style::setBackground(label, Qt::white);
-    }
-    connect(fullBrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("fully-branded")); });
-    connect(coBrand, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("co-brand")); });
-    bringLinkToFront(coBrand, fullBrand);
+    const auto* promotions = new PromotionStrip(m_app, this, {5, 464, 503, 41}, Promotion::CoBrand);
 
     const QFont topFont = Style::verdana(8.25, false, true);
     auto* slogan = linkLabel(this, "Label14", SloganCaption, {116, 0, 282, 13}, Qt::white, topFont);
     auto* visit = linkLabel(this, "Label1", VisitCaption, {124, 12, 266, 13}, Qt::white, topFont);
     for (LinkLabel* label : {slogan, visit}) {
         label->setAlignment(Qt::AlignCenter);
-        connect(label, &LinkLabel::clicked, this, [this] { m_app.openSitePage(QStringLiteral("home-page")); });
+        connect(label, &LinkLabel::clicked, this, [this] { m_app.openSitePage(SitePage::Home); });
     }
 
-    const QWidgetList tabOrder {m_reportView, m_printButton, m_saveButton, fullBrand, coBrand, slogan, visit};
+    const QWidgetList tabOrder {m_reportView, m_printButton, m_saveButton, promotions->link(Promotion::FullBrand),
+        promotions->link(Promotion::CoBrand), slogan, visit};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     m_reportView->setFocus();
@@ -112,7 +104,7 @@ void ReportWindow::buildControls()
 
 void ReportWindow::showReport()
 {
-    m_app.reportLinks().attach(m_reportView, this);
+    m_app.reportLinks().attach(m_reportView);
     QTextCursor cursor(m_reportView->document());
     cursor.movePosition(QTextCursor::End);
     // One edit: the box lays the document out once, and link detection sees it once.

@@ -20,8 +20,6 @@ public:
     ReportWindow(Application& app, const Reading& reading, QWidget* readingWindow);
     ~ReportWindow() override;
 
-    QTextBrowser* reportView() const { return m_reportView; }
-
     void cmdSave_Click();
     void cmdPrint_Click();
 

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "CoreSupport.h"
 #include "core/AsanaCatalogue.h"
 #include "core/Reading.h"
 #include "core/ReportComposer.h"

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "CoreSupport.h"
 #include "core/ElementConstitutions.h"
 #include "core/Reading.h"
 #include "core/SignProfiles.h"

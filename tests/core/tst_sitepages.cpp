@@ -1,7 +1,9 @@
-#include "TestSupport.h"
+#include "CoreSupport.h"
 #include "core/SitePages.h"
 
 #include <QTest>
+
+Q_DECLARE_METATYPE(SitePage)
 
 class TestSitePages : public QObject
 {
@@ -13,17 +15,23 @@ private slots:
 
 void TestSitePages::opensEachPageByItsKey_data()
 {
+    QTest::addColumn<SitePage>("page");
     QTest::addColumn<QString>("key");
-    for (const char* key :
-        {"home-page", "help-web-page", "download-web-page", "donate", "co-brand", "fully-branded", "lorewellsoftwares"})
-        QTest::newRow(key) << QString::fromLatin1(key);
+    QTest::newRow("home") << SitePage::Home << "home-page";
+    QTest::newRow("online help") << SitePage::OnlineHelp << "help-web-page";
+    QTest::newRow("download") << SitePage::Download << "download-web-page";
+    QTest::newRow("donate") << SitePage::Donate << "donate";
+    QTest::newRow("co-brand") << SitePage::CoBrand << "co-brand";
+    QTest::newRow("fully branded") << SitePage::FullyBranded << "fully-branded";
+    QTest::newRow("Lorewell softwares") << SitePage::LorewellSoftwares << "lorewellsoftwares";
 }
 
 void TestSitePages::opensEachPageByItsKey()
 {
+    QFETCH(SitePage, page);
     QFETCH(QString, key);
     FakePlatform platform;
-    openSitePage(platform, key);
+    openSitePage(platform, page);
     QCOMPARE(platform.openedUrls, QStringList {SitePageAddress + key});
     QVERIFY(SiteRoot.startsWith(QLatin1String("https://")) && !SiteRoot.endsWith(QLatin1Char('/')));
 }

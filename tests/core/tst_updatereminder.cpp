@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "CoreSupport.h"
 #include "core/Scramble.h"
 #include "core/UpdateReminder.h"
 

@@ -30,7 +30,7 @@ struct YogaTab
         fraSelectYoga = child<QWidget>(window, "fraSelectYoga");
     }
 
-    QWidget* frame(const QString& sign) const { return window->asanaBrowser()->signFrame(sign); }
+    QWidget* frame(const QString& sign) const { return child<QGroupBox>(fraSelectYoga, "fra" + sign); }
     QWidget* detail() const { return control<QWidget>("fraYogaProcedure"); }
     template <typename T> T* control(const char* name) const { return child<T>(fraSelectYoga, QLatin1String(name)); }
     QList<AsanaLabel*> labels(const QString& sign) const
@@ -39,12 +39,13 @@ struct YogaTab
         std::sort(list.begin(), list.end(), [](AsanaLabel* a, AsanaLabel* b) { return a->y() < b->y(); });
         return list;
     }
+    // The signs of the frames on view.
     QStringList visibleFrames() const
     {
         QStringList shown;
-        for (const QString& name : signNames()) {
-            if (frame(name)->isVisible())
-                shown << name;
+        for (const QGroupBox* frame : fraSelectYoga->findChildren<QGroupBox*>()) {
+            if (frame->isVisible())
+                shown << frame->objectName().mid(3);
         }
         return shown;
     }

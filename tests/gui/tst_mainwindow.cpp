@@ -46,21 +46,22 @@ void TestMainWindow::opensOnTheFirstOfJanuary1900()
     QVERIFY(main->isVisible());
     QCOMPARE(main->objectName(), QStringLiteral("frmMain"));
     QCOMPARE(main->windowTitle(), QStringLiteral("Astravida v" ASTRAVIDA_VERSION));
-    QCOMPARE(main->nameBox()->text(), QString());
-    QCOMPARE(main->dayList()->count(), 31);
-    QCOMPARE(main->dayList()->itemText(30), QStringLiteral("31"));
-    QCOMPARE(main->monthList()->count(), 12);
-    QCOMPARE(main->monthList()->itemText(8), QStringLiteral("September"));
-    QCOMPARE(main->yearList()->count(), 151);
-    QCOMPARE(main->yearList()->itemText(150), QStringLiteral("2050"));
-    QCOMPARE(main->dayList()->currentText(), QStringLiteral("1"));
-    QCOMPARE(main->monthList()->currentText(), QStringLiteral("January"));
-    QCOMPARE(main->yearList()->currentText(), QStringLiteral("1900"));
-    for (QComboBox* list : {main->dayList(), main->monthList(), main->yearList()})
+    QCOMPARE(child<QLineEdit>(main, "txtName")->text(), QString());
+    QCOMPARE(child<QComboBox>(main, "cboDate")->count(), 31);
+    QCOMPARE(child<QComboBox>(main, "cboDate")->itemText(30), QStringLiteral("31"));
+    QCOMPARE(child<QComboBox>(main, "cboMonth")->count(), 12);
+    QCOMPARE(child<QComboBox>(main, "cboMonth")->itemText(8), QStringLiteral("September"));
+    QCOMPARE(child<QComboBox>(main, "cboYear")->count(), 151);
+    QCOMPARE(child<QComboBox>(main, "cboYear")->itemText(150), QStringLiteral("2050"));
+    QCOMPARE(child<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("1"));
+    QCOMPARE(child<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("January"));
+    QCOMPARE(child<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1900"));
+    for (QComboBox* list :
+        {child<QComboBox>(main, "cboDate"), child<QComboBox>(main, "cboMonth"), child<QComboBox>(main, "cboYear")})
         QVERIFY2(!list->isEditable(), "the date lists are pick-only");
     QCOMPARE(main->minimumSize(), main->maximumSize());
     QVERIFY(QTest::qWaitForWindowExposed(main));
-    QCOMPARE(QApplication::focusWidget(), main->nameBox());
+    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(main, "txtName"));
 }
 
 void TestMainWindow::showsItsFixedTexts_data()
@@ -142,7 +143,7 @@ void TestMainWindow::keepsTheTabOrder()
     t.start();
     QVERIFY(QTest::qWaitForWindowExposed(t.main()));
     const QStringList expected {"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext", "cmdOpen", "cmdExit"};
-    QWidget* widget = t.main()->nameBox();
+    QWidget* widget = child<QLineEdit>(t.main(), "txtName");
     for (const QString& name : expected) {
         QCOMPARE(widget->objectName(), name);
         widget = widget->nextInFocusChain();
@@ -155,7 +156,7 @@ void TestMainWindow::filtersTypedNames()
 {
     TestApp t;
     t.start();
-    QLineEdit* name = t.main()->nameBox();
+    QLineEdit* name = child<QLineEdit>(t.main(), "txtName");
     QTest::keyClicks(name, QStringLiteral("ab1"));
     QCOMPARE(name->text(), QStringLiteral("AB"));
     QCOMPARE(t.platform.messageTexts(), QStringList {"Please Enter only Letters"});
@@ -179,7 +180,7 @@ void TestMainWindow::refusesPastingIntoTheName()
 {
     TestApp t;
     t.start();
-    QLineEdit* name = t.main()->nameBox();
+    QLineEdit* name = child<QLineEdit>(t.main(), "txtName");
     QGuiApplication::clipboard()->setText(QStringLiteral("x1y"));
     name->setText(QStringLiteral("ANNA"));
     QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
@@ -258,11 +259,11 @@ void TestMainWindow::blankNameFocusesTheNameBox()
     TestApp t;
     t.start();
     QVERIFY(QTest::qWaitForWindowExposed(t.main()));
-    t.main()->nameBox()->setText(name);
+    child<QLineEdit>(t.main(), "txtName")->setText(name);
     child<QPushButton>(t.main(), "cmdNext")->setFocus();
     child<QPushButton>(t.main(), "cmdNext")->click();
     QCOMPARE(t.platform.messageTexts(), QStringList {"Please Enter Your Name"});
-    QCOMPARE(QApplication::focusWidget(), t.main()->nameBox());
+    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(t.main(), "txtName"));
     QCOMPARE(t.shownReading().sign, QString());
 }
 

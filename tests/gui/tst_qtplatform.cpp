@@ -1,3 +1,4 @@
+#include "core/ReadingFile.h"
 #include "gui/QtPlatform.h"
 
 #include <QCoreApplication>
@@ -84,6 +85,8 @@ private slots:
     void secondInstanceFindsTheFirst();
     void onlyALiveProcessHoldsTheLock_data();
     void onlyALiveProcessHoldsTheLock();
+    void givesTheDialogsFiltersQtUnderstands_data();
+    void givesTheDialogsFiltersQtUnderstands();
 };
 
 void TestQtPlatform::secondInstanceFindsTheFirst()
@@ -164,6 +167,25 @@ void TestQtPlatform::onlyALiveProcessHoldsTheLock()
         instance->kill();
         instance->waitForFinished();
     }
+}
+
+void TestQtPlatform::givesTheDialogsFiltersQtUnderstands_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("qtFilter");
+    QTest::newRow("open") << readingFileOpenRequest().filter << "Astravida (*.avd)";
+    QTest::newRow("save") << readingFileSaveRequest().filter << "Astravida (*.avd)";
+    QTest::newRow("two pairs") << "Text|*.txt|All|*"
+                               << "Text (*.txt);;All (*)";
+    QTest::newRow("already Qt's") << "Images (*.png)"
+                                  << "Images (*.png)";
+}
+
+void TestQtPlatform::givesTheDialogsFiltersQtUnderstands()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, qtFilter);
+    QCOMPARE(qtNameFilter(filter), qtFilter);
 }
 
 int main(int argc, char* argv[])

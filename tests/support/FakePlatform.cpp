@@ -1,6 +1,6 @@
 #include "FakePlatform.h"
 
-#include <QPrinter>
+void (*FakePlatform::preparePrinter)(QPrinter& printer, const QString& pdfPath, bool selection) = nullptr;
 
 void FakePlatform::setNextPrint(bool accepted, const QString& pdfPath)
 {
@@ -46,12 +46,8 @@ bool FakePlatform::execPrintDialog(QPrinter& printer, bool selectionPreset)
     if (m_prints.isEmpty())
         return false;
     const auto [accepted, pdfPath] = m_prints.dequeue();
-    if (accepted) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfPath);
-        if (selectionPreset)
-            printer.setPrintRange(QPrinter::Selection);
-    }
+    if (accepted && preparePrinter)
+        preparePrinter(printer, pdfPath, selectionPreset);
     return accepted;
 }
 

@@ -30,6 +30,9 @@ public:
     void setAnotherInstanceRunning(bool running) { m_anotherInstance = running; }
 
     static QString settingPath(const QString& application, const QString& section, const QString& key);
+    // Sets the printer of an accepted print dialog to print into the PDF, the selection or all. The printer belongs
+    // to Qt's print support, which core tests do not link: FakePrinting.cpp, linked into the gui tests, sets this.
+    static void (*preparePrinter)(QPrinter& printer, const QString& pdfPath, bool selection);
 
     QList<Message> messages;
     QStringList openedUrls;

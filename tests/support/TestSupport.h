@@ -1,7 +1,6 @@
 #pragma once
 
-#include "FakePlatform.h"
-#include "core/Reading.h"
+#include "CoreSupport.h"
 #include "gui/Application.h"
 
 #include <QAction>
@@ -9,24 +8,6 @@
 #include <QWidget>
 
 #include <memory>
-
-// Where every page of the maker's site is, before the page's key.
-inline const QString SitePageAddress = QStringLiteral("https://www.lorewell.com/astravida/ssd.php?page=");
-
-// Every text of a reading but its sign and picture, with the name of the member that holds it.
-struct ReadingText
-{
-    const char* name;
-    QString Reading::*field;
-};
-extern const QVector<ReadingText> ReadingTexts;
-
-// ANNA's birthday in 1980 on the first day of the year that falls under the sign.
-ReadingInput firstBirthdayUnder(const QString& sign);
-
-// The update reminder's date as the platform stores it: under a scrambled key, scrambled.
-QString reminderSettingPath();
-void storeReminderDate(Platform& platform, const QString& dateText);
 
 // Destroys the windows closed so far, as the event loop would.
 void flushDeferredDeletes();
@@ -51,12 +32,14 @@ struct TestApp
     Reading shownReading() const;
 };
 
-// The named child of a window, failing the test when it is missing.
+// The named child of a window. A missing one fails the test, naming it, and the test ends at the next check.
 template <typename T> T* child(const QObject* parent, const QString& name)
 {
     T* found = parent ? parent->findChild<T*>(name) : nullptr;
     if (!found)
-        qWarning("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+        QTest::qFail(
+            qPrintable(QStringLiteral("no %1 named %2").arg(QLatin1String(T::staticMetaObject.className()), name)),
+            __FILE__, __LINE__);
     return found;
 }
 

@@ -2,7 +2,6 @@
 
 #include "gui/style/Look.h"
 
-#include <QFontMetrics>
 #include <QTextCursor>
 
 namespace Style {
@@ -35,16 +34,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
     auto* result = new QPushButton(text, parent);
     styleButton(result, name, geometry);
     return result;
-}
-
-QSize captionSize(const QLabel* label)
-{
-    return label->sizeHint();
-}
-
-int textWidth(const QFont& font, const QString& text)
-{
-    return QFontMetrics(font).horizontalAdvance(text);
 }
 
 QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry)

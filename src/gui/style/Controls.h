@@ -17,9 +17,6 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
 // Grey face, bold Verdana caption.
 void styleButton(QPushButton* button, const char* name, const QRect& geometry);
 QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
-// The size a one-line caption takes in its label, and the advance of a text in a font.
-QSize captionSize(const QLabel* label);
-int textWidth(const QFont& font, const QString& text);
 // Yellow on brown, read-only but scrollable and selectable, with a vertical scroll bar always shown.
 QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry);
 // Puts text into such a box and shows it from its first line, wherever the box was scrolled to before.

@@ -82,45 +82,9 @@ LinkLabel::LinkLabel(QWidget* parent)
 
 void LinkLabel::setCaption(const QString& caption)
 {
-    // A label that takes the focus draws its caption through a text document, and most links are never shown (the
-    // other signs' asanas): the document waits until it is shown. Built for every link, the documents raise the peak
-    // memory past its target of 1.5 times a bare Qt window (37.3 MB against 37.0 MB).
-    if (testAttribute(Qt::WA_WState_Polished) || focusPolicy() == Qt::NoFocus) {
-        setText(caption);
-    } else {
-        const Qt::FocusPolicy policy = focusPolicy();
-        setFocusPolicy(Qt::NoFocus);
-        setText(caption);
-        setFocusPolicy(policy);
-        m_documentDue = true;
-    }
+    setText(caption);
     // A label with a buddy renders "&&" as "&"; it has no mnemonic of its own, so nothing else changes.
     setBuddy(caption.contains(QLatin1Char('&')) ? this : nullptr);
-}
-
-bool LinkLabel::event(QEvent* event)
-{
-    // Polishing a label that takes the focus would build its document too.
-    if (event->type() == QEvent::Polish && focusPolicy() != Qt::NoFocus) {
-        const Qt::FocusPolicy policy = focusPolicy();
-        setFocusPolicy(Qt::NoFocus);
-        const bool handled = QLabel::event(event);
-        setFocusPolicy(policy);
-        m_documentDue = true;
-        return handled;
-    }
-    if (event->type() == QEvent::Show && m_documentDue) {
-        m_documentDue = false;
-        // The label builds its document when its caption is set while it takes the focus, which it may no longer do;
-        // a change of format sets the caption again.
-        const Qt::FocusPolicy policy = focusPolicy();
-        const Qt::TextFormat format = textFormat();
-        setFocusPolicy(Qt::TabFocus);
-        setTextFormat(format == Qt::PlainText ? Qt::AutoText : Qt::PlainText);
-        setTextFormat(format);
-        setFocusPolicy(policy);
-    }
-    return QLabel::event(event);
 }
 
 QString LinkLabel::shownCaption() const

@@ -20,14 +20,9 @@ signals:
     void clicked();
 
 protected:
-    bool event(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    // It would have its text document by now; it gets it when first shown.
-    bool m_documentDue = false;
 };
 
 LinkLabel* linkLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
