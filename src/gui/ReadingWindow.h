@@ -33,6 +33,7 @@ public:
     void cmdPrint_Click();
     void cmdBack_Click();
     void cmdExit_Click();
+    void cmdPractice_Click();
 
 signals:
     // The window has been closed and is about to be destroyed.
@@ -52,6 +53,7 @@ private:
     QWidget* buildBottomStrip(QWidget* central);
     void buildPromotions(QWidget* bottomStrip);
     void buildMenus();
+    void buildPracticeMenu();
 
     Application& m_app;
     Reading m_reading;

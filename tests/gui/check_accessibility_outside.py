@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Walks the real program from outside, as a screen reader does over AT-SPI, and fails on any shown control that
-would be announced by its kind alone. It types a name, asks for the reading, opens every tab and an asana, then the
-about box and the closing screen.
+would be announced by its kind alone. It types a name, asks for the reading, opens every tab and an asana, walks the
+guided practice's pages, then the about box and the closing screen.
 
 Usage: check_accessibility_outside.py PROGRAM
 
@@ -211,6 +211,14 @@ def walk(program):
                 raise LookupError("the Yoga Asanas tab shows no asana to open")
             press(asanas[0])
             session.check(reading, "reading window, asana %s" % asanas[0].name)
+
+            press(find(reading, "menu item", "Practice"))
+            press(wait_for("the Practice menu", lambda: find(reading, "menu item", "Start Guided Practice...", None)))
+            practice = session.new_window("the practice window")
+            for button, page in (("Start", "plan"), ("Stop", "pose"), ("Close", "summary")):
+                session.check(practice, "practice window, %s" % page)
+                press(find(practice, "push button", button))
+            wait_for("the practice window to close", lambda: practice not in session.windows())
 
             press(find(reading, "menu item", "Help"))
             press(wait_for("the Help menu", lambda: find(reading, "menu item", "About Software", None)), modal=True)
