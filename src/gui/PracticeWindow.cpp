@@ -271,6 +271,9 @@ QWidget* PracticeWindow::buildPosePage()
     m_progress->setObjectName(QStringLiteral("prgHold"));
     m_progress->setTextVisible(false);
     m_progress->setAccessibleName(QStringLiteral("Time passed"));
+    QPalette bar = m_progress->palette();
+    bar.setColor(QPalette::Highlight, Style::yellow);
+    m_progress->setPalette(bar);
     m_procedure = Style::textBox(page, "txtPoseProcedure", {});
     m_procedure->setAccessibleName(QStringLiteral("Procedure"));
     // Left and Right belong to the session, not to a text cursor; the mouse still scrolls it.
@@ -455,7 +458,8 @@ void PracticeWindow::sound(const QVector<PracticeCue>& cues)
     if (cues.isEmpty())
         return;
     Platform& platform = m_app.platform();
-    if (!m_speakBox->isChecked()) {
+    // Speech that has failed since the window opened gives way to the sound.
+    if (!m_speakBox->isChecked() || !platform.canSpeak()) {
         const bool holdStartsOrEnds = std::any_of(cues.begin(), cues.end(), [](PracticeCue cue) {
             return cue == PracticeCue::Begin || cue == PracticeCue::ChangeSides || cue == PracticeCue::Relax;
         });
@@ -507,8 +511,8 @@ void PracticeWindow::showPose()
         m_poseName->setText(shown.displayName);
         m_picture->showPicture(shown.picture, shown.displayName);
         Style::showText(m_procedure, shown.procedure);
-        m_caution->setText(shown.contraIndication);
         m_caution->setToolTip(shown.contraIndication);
+        fitCaution();
         m_caution->setAccessibleName(shown.contraIndication);
     }
     QString phase;
@@ -574,6 +578,14 @@ void PracticeWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     growFonts();
+    fitCaution();
+}
+
+void PracticeWindow::fitCaution()
+{
+    // One line, cut where the room ends; the button beside it shows the whole text.
+    m_caution->setText(
+        m_caution->fontMetrics().elidedText(m_caution->toolTip(), Qt::ElideRight, m_caution->contentsRect().width()));
 }
 
 void PracticeWindow::growFonts()
@@ -583,12 +595,14 @@ void PracticeWindow::growFonts()
         = std::max(1.0, std::min(double(width()) / StartSize.width(), double(height()) / StartSize.height()));
     const struct
     {
-        QLabel* label;
+        QWidget* widget;
         double pointSize;
-    } growing[] = {{m_poseName, 18}, {m_phase, 14}, {m_countdown, 48}, {m_poseNumber, 11}, {m_nextPose, 11}};
+        bool bold;
+    } growing[] = {{m_poseName, 18, true}, {m_phase, 14, true}, {m_countdown, 48, true}, {m_poseNumber, 11, true},
+        {m_nextPose, 11, true}, {m_procedure, 8.25, false}};
     for (const auto& entry : growing) {
-        const QFont font = Style::verdana(std::round(entry.pointSize * scale), true);
-        if (entry.label->font() != font)
-            entry.label->setFont(font);
+        const QFont font = Style::verdana(std::round(entry.pointSize * scale * 4) / 4, entry.bold);
+        if (entry.widget->font() != font)
+            entry.widget->setFont(font);
     }
 }

@@ -64,6 +64,7 @@ private:
     void sound(const QVector<PracticeCue>& cues);
     void keepPlanChoices();
     void growFonts();
+    void fitCaution();
 
     Application& m_app;
     Reading m_reading;

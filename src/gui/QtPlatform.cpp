@@ -15,6 +15,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextToSpeech>
+#include <QTimer>
 #include <QUrl>
 
 #include <cstdio>
@@ -179,23 +180,45 @@ qint64 QtPlatform::monotonicMs()
 
 QTextToSpeech* QtPlatform::speech()
 {
-    if (!m_speechLookedFor) {
-        m_speechLookedFor = true;
-        // An engine whose service is missing (speech-dispatcher not installed, say) says so at once; the next may work.
-        for (const QString& engine : QTextToSpeech::availableEngines()) {
-            auto candidate = std::make_unique<QTextToSpeech>(engine);
-            if (candidate->state() != QTextToSpeech::Error) {
-                m_speech = std::move(candidate);
-                break;
-            }
+    if (m_speechLookedFor)
+        return m_speech.get();
+    m_speechLookedFor = true;
+    // An engine whose service is missing (speech-dispatcher not running, say) says so at once; the next may work.
+    for (const QString& engine : QTextToSpeech::availableEngines()) {
+        auto candidate = std::make_unique<QTextToSpeech>(engine);
+        if (candidate->state() != QTextToSpeech::Error) {
+            m_speech = std::move(candidate);
+            break;
         }
     }
+    if (!m_speech) {
+        m_speechFailed = true;
+        return nullptr;
+    }
+    // Some engines fail only when they first speak (flite with no sound device): from then on, cues are sounded.
+    QObject::connect(m_speech.get(), &QTextToSpeech::stateChanged, m_answers.get(), [this](QTextToSpeech::State state) {
+        if (state != QTextToSpeech::Error)
+            return;
+        m_speechFailed = true;
+        m_speech.release()->deleteLater();
+    });
     return m_speech.get();
 }
 
 bool QtPlatform::canSpeak()
 {
-    return speech() != nullptr;
+    if (m_speechFailed)
+        return false;
+    if (!m_speechLookedFor) {
+        // Starting an engine takes a quarter of a second (flite loads its voices): done once the asking window is
+        // up, not while it opens.
+        if (!m_speechWarming) {
+            m_speechWarming = true;
+            QTimer::singleShot(0, m_answers.get(), [this] { speech(); });
+        }
+        return !QTextToSpeech::availableEngines().isEmpty();
+    }
+    return m_speech != nullptr;
 }
 
 void QtPlatform::say(const QString& text)

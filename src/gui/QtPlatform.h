@@ -41,12 +41,14 @@ public:
     void endProcess() override;
 
 private:
-    // The first engine that starts, looked for once, when speech is first wanted.
+    // The first engine that starts, looked for once; nullptr when none starts or the one found has failed.
     QTextToSpeech* speech();
 
     QElapsedTimer m_clock;
     QRandomGenerator m_random;
     bool m_speechLookedFor = false;
+    bool m_speechWarming = false;
+    bool m_speechFailed = false;
     std::unique_ptr<QTextToSpeech> m_speech;
     // Held from the screen saver's answer to Inhibit until UnInhibit; 0 when none is held.
     uint m_inhibitCookie = 0;

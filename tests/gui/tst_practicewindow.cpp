@@ -156,6 +156,10 @@ void TestPracticeWindow::poseFollowsTheClockAndTheKeys()
     QCOMPARE(p.text("lblPoseName"), QStringLiteral("Makarasana"));
     p.key(Qt::Key_Left);
     QCOMPARE(p.text("lblPoseNumber"), QStringLiteral("Pose 1 of 7"));
+    // An engine that fails on the way gives way to the sound.
+    p.t.platform.setCanSpeak(false);
+    p.wait(2000);
+    QCOMPARE(p.t.platform.soundCues, speak ? 1 : 2);
     p.key(Qt::Key_Escape);
     QCOMPARE(p.page(), int(Done));
     QCOMPARE(p.t.platform.screenKeptOn.last(), false);
