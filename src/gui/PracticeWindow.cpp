@@ -380,7 +380,12 @@ void PracticeWindow::cmdClose_Click()
 
 void PracticeWindow::cmdCautions_Click(int row)
 {
-    const Asana& shown = asana(m_plan[row].asana);
+    showCautions(m_plan[row].asana);
+}
+
+void PracticeWindow::showCautions(int asanaNumber)
+{
+    const Asana& shown = asana(asanaNumber);
     m_app.platform().showMessage(
         shown.displayName + QStringLiteral(": ") + shown.contraIndication, MessageIcon::Information);
 }
@@ -415,9 +420,7 @@ void PracticeWindow::cmdStop_Click()
 
 void PracticeWindow::cmdCaution_Click()
 {
-    const Asana& shown = asana(m_plan[m_session->pose()].asana);
-    m_app.platform().showMessage(
-        shown.displayName + QStringLiteral(": ") + shown.contraIndication, MessageIcon::Information);
+    showCautions(m_plan[m_session->pose()].asana);
 }
 
 void PracticeWindow::cmdFullScreen_Click()

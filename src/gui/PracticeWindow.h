@@ -62,6 +62,7 @@ private:
     // After every event: the cues it passed sounded, the page showing the session, the timer and screen to match.
     void follow();
     void sound(const QVector<PracticeCue>& cues);
+    void showCautions(int asanaNumber);
     void keepPlanChoices();
     void growFonts();
     void fitCaution();
