@@ -208,7 +208,10 @@ QWidget* PracticeWindow::buildPlanPage()
     m_speakBox = new QCheckBox(QStringLiteral("Speak the cues"), page);
     m_speakBox->setObjectName(QStringLiteral("chkSpeak"));
     m_speakBox->setFont(Style::verdana(8.25, true));
-    Style::setForeground(m_speakBox, Qt::white);
+    // Only the caption: the tick keeps its own colour on the white box.
+    QPalette caption = m_speakBox->palette();
+    caption.setColor(QPalette::WindowText, Qt::white);
+    m_speakBox->setPalette(caption);
     m_speakBox->setChecked(m_speechAvailable && m_settings.speakCues);
     m_speakBox->setEnabled(m_speechAvailable);
     if (!m_speechAvailable)
