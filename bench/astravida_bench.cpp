@@ -3,6 +3,7 @@
 #include "FakePlatform.h"
 #include "gui/Application.h"
 #include "gui/MainWindow.h"
+#include "gui/PracticeWindow.h"
 #include "gui/ReadingWindow.h"
 #include "gui/ReportWindow.h"
 #include "gui/style/ControlStyle.h"
@@ -13,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -30,6 +32,9 @@ constexpr int PrintRuns = 7;
 constexpr int SoakWarmUps = 30;
 constexpr int SoakRounds = 150;
 constexpr long SoakGrowthKb = 600;
+constexpr int PracticeRuns = 15;
+constexpr int PracticeRounds = 100;
+constexpr long PracticeGrowthKb = 100;
 
 double median(QVector<double> values)
 {
@@ -162,6 +167,47 @@ void readingAndReport(Application& app, const SignDate& date)
     backToMain(app);
 }
 
+struct PracticeFigures
+{
+    double openMs;
+    double pageMs;
+    long growthKb;
+    long startKb;
+};
+
+// Opening the practice of the reading on view, its first page change (the plan to the first pose), and memory over
+// many openings and closings.
+PracticeFigures measurePractice(Application& app)
+{
+    ReadingWindow* reading = app.readingWindow();
+    const auto openAndClose = [&](QVector<double>* openMs, QVector<double>* pageMs) {
+        PracticeWindow* practice = nullptr;
+        const double open = millisecondsOf([&] {
+            practice = PracticeWindow::showModal(app, reading->reading(), reading);
+            QCoreApplication::processEvents();
+        });
+        const double page = millisecondsOf([&] {
+            practice->cmdStart_Click();
+            QCoreApplication::processEvents();
+        });
+        if (openMs)
+            *openMs << open;
+        if (pageMs)
+            *pageMs << page;
+        practice->close();
+        settle();
+    };
+    for (int run = 0; run < 5; ++run)
+        openAndClose(nullptr, nullptr);
+    QVector<double> opens, pages;
+    for (int run = 0; run < PracticeRuns; ++run)
+        openAndClose(&opens, &pages);
+    const long startKb = BenchReady::residentKb("VmRSS");
+    for (int round = 0; round < PracticeRounds; ++round)
+        openAndClose(nullptr, nullptr);
+    return {median(opens), median(pages), BenchReady::residentKb("VmRSS") - startKb, startKb};
+}
+
 struct Row
 {
     QString figure;
@@ -231,6 +277,10 @@ int main(int argc, char* argv[])
         readingAndReport(application, Dates[round % std::size(Dates)]);
     const long soakGrowthKb = BenchReady::residentKb("VmRSS") - soakStartKb;
 
+    showReading(application, Dates[11]);
+    const PracticeFigures practice = measurePractice(application);
+    backToMain(application);
+
     const double readingMedian = median(readings);
     const double slowestReading = *std::max_element(readings.begin(), readings.end());
     const QVector<Row> rows {
@@ -246,6 +296,11 @@ int main(int argc, char* argv[])
         {QString::asprintf("memory growth, %d rounds", SoakRounds),
             QString::asprintf("%ld kB (from %ld kB)", soakGrowthKb, soakStartKb), "-",
             QString::asprintf("<= %ld kB", SoakGrowthKb), soakGrowthKb <= SoakGrowthKb},
+        {"practice window", QString::asprintf("%.2f ms", practice.openMs), "-", "<= 16 ms", practice.openMs <= 16},
+        {"practice page change", QString::asprintf("%.2f ms", practice.pageMs), "-", "<= 16 ms", practice.pageMs <= 16},
+        {QString::asprintf("practice memory, %d rounds", PracticeRounds),
+            QString::asprintf("%ld kB (from %ld kB)", practice.growthKb, practice.startKb), "-",
+            QString::asprintf("<= %ld kB", PracticeGrowthKb), practice.growthKb <= PracticeGrowthKb},
     };
 
     std::printf("%-30s %-34s %-14s %-22s %s\n", "figure", "measured", "baseline", "target", "meets");

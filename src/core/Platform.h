@@ -43,9 +43,20 @@ public:
         = 0;
 
     virtual QDateTime now() = 0;
+    // Milliseconds from a clock that never jumps, for timing: now() follows the wall clock wherever it is set.
+    virtual qint64 monotonicMs() = 0;
     virtual void seedRandom(quint32 seed) = 0;
     // Uniform in [0, 1).
     virtual double random() = 0;
+
+    // False where no speech engine starts; say() then does nothing.
+    virtual bool canSpeak() = 0;
+    // Cuts short whatever is still being said.
+    virtual void say(const QString& text) = 0;
+    // A short sound, where the system can make one.
+    virtual void soundCue() = 0;
+    // Asks the desktop not to blank the screen until asked with false; with no desktop to ask, does nothing.
+    virtual void keepScreenOn(bool on) = 0;
 
     virtual bool anotherInstanceRunning() = 0;
     // Ends the process at once; only the test double returns.

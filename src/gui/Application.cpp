@@ -7,6 +7,7 @@
 #include "gui/AboutDialog.h"
 #include "gui/ClosingScreen.h"
 #include "gui/MainWindow.h"
+#include "gui/PracticeWindow.h"
 #include "gui/ReadingWindow.h"
 #include "gui/ReportLinks.h"
 #include "gui/ReportWindow.h"
@@ -100,6 +101,11 @@ void Application::showClosingScreen()
 void Application::showReport(const Reading& reading, QWidget* readingWindow)
 {
     ReportWindow::showModal(*this, reading, readingWindow);
+}
+
+void Application::showPractice(const Reading& reading, QWidget* readingWindow)
+{
+    PracticeWindow::showModal(*this, reading, readingWindow);
 }
 
 void Application::showAbout(QWidget* parent)

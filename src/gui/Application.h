@@ -48,6 +48,8 @@ public:
     void showClosingScreen();
     // The report of the reading, modal over the window that shows it.
     void showReport(const Reading& reading, QWidget* readingWindow);
+    // The guided practice of the reading's asanas, modal over the window that shows the reading.
+    void showPractice(const Reading& reading, QWidget* readingWindow);
     // Modal over parent; a new box each time.
     void showAbout(QWidget* parent);
     void openSitePage(SitePage page);

@@ -1,6 +1,10 @@
 #include "gui/QtPlatform.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -10,6 +14,8 @@
 #include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTextToSpeech>
+#include <QTimer>
 #include <QUrl>
 
 #include <cerrno>
@@ -23,6 +29,16 @@
 namespace {
 
 const QString Title = QStringLiteral("Astravida");
+
+const QString ScreenSaverService = QStringLiteral("org.freedesktop.ScreenSaver");
+const QString ScreenSaverPath = QStringLiteral("/org/freedesktop/ScreenSaver");
+
+QDBusMessage screenSaverCall(const QString& method, const QVariantList& arguments)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(ScreenSaverService, ScreenSaverPath, ScreenSaverService, method);
+    call.setArguments(arguments);
+    return call;
+}
 
 QWidget* dialogParent()
 {
@@ -72,8 +88,15 @@ QFileDialog::Options dialogOptions()
 
 QtPlatform::QtPlatform(const QString& instanceLockPath)
     : m_instanceLockPath(instanceLockPath)
-{ }
-QtPlatform::~QtPlatform() = default;
+    , m_answers(std::make_unique<QObject>())
+{
+    m_clock.start();
+}
+
+QtPlatform::~QtPlatform()
+{
+    keepScreenOn(false);
+}
 
 MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
@@ -151,6 +174,97 @@ void QtPlatform::writeSetting(
 QDateTime QtPlatform::now()
 {
     return QDateTime::currentDateTime();
+}
+
+qint64 QtPlatform::monotonicMs()
+{
+    return m_clock.elapsed();
+}
+
+QTextToSpeech* QtPlatform::speech()
+{
+    if (m_speechLookedFor)
+        return m_speech.get();
+    m_speechLookedFor = true;
+    // An engine whose service is missing (speech-dispatcher not running, say) says so at once; the next may work.
+    for (const QString& engine : QTextToSpeech::availableEngines()) {
+        auto candidate = std::make_unique<QTextToSpeech>(engine);
+        if (candidate->state() != QTextToSpeech::Error) {
+            m_speech = std::move(candidate);
+            break;
+        }
+    }
+    if (!m_speech) {
+        m_speechFailed = true;
+        return nullptr;
+    }
+    // Some engines fail only when they first speak (flite with no sound device): from then on, cues are sounded.
+    QObject::connect(m_speech.get(), &QTextToSpeech::stateChanged, m_answers.get(), [this](QTextToSpeech::State state) {
+        if (state != QTextToSpeech::Error)
+            return;
+        m_speechFailed = true;
+        m_speech.release()->deleteLater();
+    });
+    return m_speech.get();
+}
+
+bool QtPlatform::canSpeak()
+{
+    if (m_speechFailed)
+        return false;
+    if (!m_speechLookedFor) {
+        // Starting an engine takes a quarter of a second (flite loads its voices): done once the asking window is
+        // up, not while it opens.
+        if (!m_speechWarming) {
+            m_speechWarming = true;
+            QTimer::singleShot(0, m_answers.get(), [this] { speech(); });
+        }
+        return !QTextToSpeech::availableEngines().isEmpty();
+    }
+    return m_speech != nullptr;
+}
+
+void QtPlatform::say(const QString& text)
+{
+    if (QTextToSpeech* engine = speech())
+        engine->say(text);
+}
+
+void QtPlatform::soundCue()
+{
+    QApplication::beep();
+}
+
+void QtPlatform::keepScreenOn(bool on)
+{
+    if (on == m_screenKeptOn)
+        return;
+    m_screenKeptOn = on;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    if (!on) {
+        if (m_inhibitCookie != 0)
+            bus.call(screenSaverCall(QStringLiteral("UnInhibit"), {m_inhibitCookie}), QDBus::Block, 1000);
+        m_inhibitCookie = 0;
+        return;
+    }
+    // Asked without waiting: a desktop without the service answers with an error, which is let go.
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(screenSaverCall(QStringLiteral("Inhibit"),
+                                                    {QStringLiteral("Astravida"), QStringLiteral("Guided practice")})),
+        m_answers.get());
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, m_answers.get(), [this, watcher] {
+        watcher->deleteLater();
+        const QDBusPendingReply<uint> reply = *watcher;
+        if (reply.isError())
+            return;
+        // Released before the answer came, or asked twice: a cookie not kept is given back at once.
+        if (m_screenKeptOn && m_inhibitCookie == 0)
+            m_inhibitCookie = reply.value();
+        else
+            QDBusConnection::sessionBus().call(
+                screenSaverCall(QStringLiteral("UnInhibit"), {reply.value()}), QDBus::Block, 1000);
+    });
 }
 
 void QtPlatform::seedRandom(quint32 seed)

@@ -2,11 +2,14 @@
 
 #include "core/Platform.h"
 
+#include <QElapsedTimer>
+#include <QObject>
 #include <QRandomGenerator>
 
 #include <memory>
 
 class QFile;
+class QTextToSpeech;
 
 // A dialog filter in "description|pattern" pairs (as the program's requests give them) in Qt's own form.
 QString qtNameFilter(const QString& filter);
@@ -28,13 +31,31 @@ public:
     void writeSetting(
         const QString& application, const QString& section, const QString& key, const QString& value) override;
     QDateTime now() override;
+    qint64 monotonicMs() override;
+    bool canSpeak() override;
+    void say(const QString& text) override;
+    void soundCue() override;
+    void keepScreenOn(bool on) override;
     void seedRandom(quint32 seed) override;
     double random() override;
     bool anotherInstanceRunning() override;
     void endProcess() override;
 
 private:
+    // The first engine that starts, looked for once; nullptr when none starts or the one found has failed.
+    QTextToSpeech* speech();
+
+    QElapsedTimer m_clock;
     QRandomGenerator m_random;
+    bool m_speechLookedFor = false;
+    bool m_speechWarming = false;
+    bool m_speechFailed = false;
+    std::unique_ptr<QTextToSpeech> m_speech;
+    // Held from the screen saver's answer to Inhibit until UnInhibit; 0 when none is held.
+    uint m_inhibitCookie = 0;
+    bool m_screenKeptOn = false;
     QString m_instanceLockPath;
     std::unique_ptr<QFile> m_instanceLock;
+    // Receives the desktop's answers; going first, it takes any still awaited with it.
+    std::unique_ptr<QObject> m_answers;
 };

@@ -12,8 +12,10 @@
 #include "gui/style/Windows.h"
 #include "gui/style/WrappingButton.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -355,6 +357,10 @@ void ReadingWindow::buildFitnessTab(QWidget* page)
 void ReadingWindow::buildYogaTab()
 {
     m_asanaBrowser = new AsanaBrowser(m_yogaPage);
+    // In the free band under the sign's list; an asana's page, raised over the tab, covers it.
+    QPushButton* practise
+        = Style::button(m_yogaPage, "cmdPractice", QStringLiteral("Practise These Asanas"), QRect(216, 389, 329, 31));
+    connect(practise, &QPushButton::clicked, this, &ReadingWindow::cmdPractice_Click);
 }
 
 QWidget* ReadingWindow::buildBottomStrip(QWidget* central)
@@ -393,6 +399,16 @@ void ReadingWindow::buildMenus()
             {"mnuExit", "E&xit", [this] { cmdExit_Click(); }},
         });
     addSiteMenus(menuBar(), this, m_app, "&Check for Software Update");
+    buildPracticeMenu();
+}
+
+void ReadingWindow::buildPracticeMenu()
+{
+    QMenu* practice = addMenu(menuBar(), this, "mnuPractice", "&Practice",
+        {
+            {"mnuGuidedPractice", "Start Guided &Practice...", [this] { cmdPractice_Click(); }},
+        });
+    practice->actions().constFirst()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 }
 
 void ReadingWindow::showReading(const Reading& reading)
@@ -430,6 +446,11 @@ void ReadingWindow::cmdBack_Click()
 void ReadingWindow::cmdExit_Click()
 {
     close();
+}
+
+void ReadingWindow::cmdPractice_Click()
+{
+    m_app.showPractice(m_reading, this);
 }
 
 void ReadingWindow::keyPressEvent(QKeyEvent* event)

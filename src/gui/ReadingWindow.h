@@ -32,6 +32,7 @@ public:
     void cmdPrint_Click();
     void cmdBack_Click();
     void cmdExit_Click();
+    void cmdPractice_Click();
 
 signals:
     // The window has been closed and is about to be destroyed.
@@ -50,6 +51,7 @@ private:
     // Holds the three buttons; the promotion labels follow the tabs in the tab order.
     QWidget* buildBottomStrip(QWidget* central);
     void buildMenus();
+    void buildPracticeMenu();
 
     Application& m_app;
     Reading m_reading;

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Walks the real program from outside, as a screen reader does over AT-SPI, and fails on any shown control that
 would be announced by its kind alone, and on any window whose title bar would read other than its caption. It types a
-name, asks for the reading, opens every tab and an asana, then the about box and the closing screen.
+name, asks for the reading, opens every tab and an asana, walks the guided practice's pages, then the about box and
+the closing screen.
 
 Usage: check_accessibility_outside.py PROGRAM
 
@@ -235,6 +236,15 @@ def walk(program):
                 raise LookupError("the Yoga Asanas tab shows no asana to open")
             press(asanas[0])
             session.check(reading, "reading window, asana %s" % asanas[0].name)
+
+            press(find(reading, pyatspi.ROLE_MENU_ITEM, "Practice"))
+            press(wait_for("the Practice menu",
+                           lambda: find(reading, pyatspi.ROLE_MENU_ITEM, "Start Guided Practice...", None)))
+            practice = session.new_window("the practice window")
+            for button, page in (("Start", "plan"), ("Stop", "pose"), ("Close", "summary")):
+                session.check(practice, "practice window, %s" % page)
+                press(find(practice, pyatspi.ROLE_PUSH_BUTTON, button))
+            wait_for("the practice window to close", lambda: practice not in session.windows())
 
             press(find(reading, pyatspi.ROLE_MENU_ITEM, "Help"))
             press(wait_for("the Help menu", lambda: find(reading, pyatspi.ROLE_MENU_ITEM, "About Software", None)), modal=True)

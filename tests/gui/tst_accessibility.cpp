@@ -5,6 +5,7 @@
 #include "gui/AsanaBrowser.h"
 #include "gui/ClosingScreen.h"
 #include "gui/MainWindow.h"
+#include "gui/PracticeWindow.h"
 #include "gui/ReadingWindow.h"
 #include "gui/ReportWindow.h"
 #include "gui/style/LinkLabel.h"
@@ -50,6 +51,13 @@ struct Windows
         ReadingWindow* reading = t.app->readingWindow();
         if (which == QLatin1String("reading"))
             return reading;
+        if (which.startsWith(QLatin1String("practice"))) {
+            reading->cmdPractice_Click();
+            auto* practice = reading->findChild<PracticeWindow*>(QStringLiteral("frmPractice"));
+            if (practice && which == QLatin1String("practice pose"))
+                practice->cmdStart_Click();
+            return practice;
+        }
         if (which == QLatin1String("asana")) {
             child<AsanaLabel>(reading, QStringLiteral("lblSarvaangaasanaaPisces"))->activate();
             return reading;
@@ -213,6 +221,9 @@ void TestAccessibility::namesEveryControl_data()
     row("closing", "lblGoToHome", "Click Here To Visit Lorewell Softwares");
 
     row("about", "lblCoBrand", "Click here for more details.");
+
+    row("practice", "spnLeadIn", "Get ready before each hold");
+    row("practice pose", "picPose", "Sarvangasana");
 }
 
 void TestAccessibility::namesEveryControl()
@@ -234,7 +245,7 @@ void TestAccessibility::namesEveryControl()
 void TestAccessibility::everyKeyboardStopHasAName_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char* window : {"main", "reading", "report", "closing", "about"})
+    for (const char* window : {"main", "reading", "report", "closing", "about", "practice", "practice pose"})
         QTest::newRow(window) << QString::fromLatin1(window);
 }
 
@@ -273,7 +284,7 @@ void TestAccessibility::tabVisitsTheControlsThenTheLinks_data()
         << "reading" << 2
         << QStringList {"cmdBack", "cmdExit", "cmdPrint", "SSTab1", "lblSarvaangaasanaaPisces", "lblMakaraasanaaPisces",
                "lblBhujangaasanaaPisces", "lblGarudaasanaaPisces", "lblMayuraasanaaPisces", "lblYogaMudraaPisces",
-               "lblSavaasanaaPisces", "Label61", "lblFullBrand"};
+               "lblSavaasanaaPisces", "cmdPractice", "Label61", "lblFullBrand"};
     QTest::newRow("report") << "report" << 0
                             << QStringList {"cmdPrint", "cmdSave", "lblCobrand", "Label14", "Label1", "RTB"};
     QTest::newRow("about") << "about" << 0 << QStringList {"cmdOK", "lblHomePage", "lblCoBrand"};

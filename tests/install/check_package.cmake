@@ -39,6 +39,12 @@ if(NOT package)
     message(FATAL_ERROR "cpack made no astravida_${VERSION}_*.deb:\n${out}")
 endif()
 
+# The guided practice speaks through an engine plugin loaded at run time, which the library scan cannot see.
+run("reading the package's fields" dpkg-deb -f "${package}" Recommends)
+if(NOT out MATCHES "qt6-speech-(speechd|flite)-plugin")
+    message(FATAL_ERROR "${package} recommends no speech engine: ${out}")
+endif()
+
 run("lintian" "${LINTIAN}" -I --pedantic --fail-on none "${package}")
 message("${out}")
 string(REGEX MATCHALL "(^|\n)[EW]: [^\n]*" faults "${out}")

@@ -28,6 +28,8 @@ public:
     // Draws for random(); once they run out, random() answers 0.
     void queueRandom(double draw) { m_draws.enqueue(draw); }
     void setAnotherInstanceRunning(bool running) { m_anotherInstance = running; }
+    void advanceClock(qint64 ms) { m_clockMs += ms; }
+    void setCanSpeak(bool canSpeak) { m_canSpeak = canSpeak; }
 
     static QString settingPath(const QString& application, const QString& section, const QString& key);
     // Sets the printer of an accepted print dialog to print into the PDF, the selection or all. The printer belongs
@@ -42,6 +44,10 @@ public:
     QList<bool> printDialogSelectionPresets;
     QList<quint32> seeds;
     int processEndCount = 0;
+    QStringList spoken;
+    int soundCues = 0;
+    // Every change of the request to keep the screen on, in order.
+    QList<bool> screenKeptOn;
 
     QStringList messageTexts() const;
 
@@ -54,6 +60,11 @@ public:
     void writeSetting(
         const QString& application, const QString& section, const QString& key, const QString& value) override;
     QDateTime now() override { return m_now; }
+    qint64 monotonicMs() override { return m_clockMs; }
+    bool canSpeak() override { return m_canSpeak; }
+    void say(const QString& text) override { spoken.append(text); }
+    void soundCue() override { ++soundCues; }
+    void keepScreenOn(bool on) override { screenKeptOn.append(on); }
     void seedRandom(quint32 seed) override { seeds.append(seed); }
     double random() override { return m_draws.isEmpty() ? 0.0 : m_draws.dequeue(); }
     bool anotherInstanceRunning() override { return m_anotherInstance; }
@@ -67,4 +78,6 @@ private:
     QQueue<double> m_draws;
     QDateTime m_now {QDate(2026, 1, 15), QTime(10, 30)};
     bool m_anotherInstance = false;
+    qint64 m_clockMs = 1000000;
+    bool m_canSpeak = true;
 };

@@ -1,0 +1,199 @@
+#include "TestSupport.h"
+
+#include "core/AsanaCatalogue.h"
+#include "core/PracticeSettings.h"
+#include "gui/PracticeWindow.h"
+#include "gui/ReadingWindow.h"
+#include "gui/style/Look.h"
+#include "gui/style/Windows.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTabWidget>
+
+namespace {
+
+enum Page { Plan, Pose, Done };
+
+// The practice of ANNA's Pisces reading, opened from the reading window's menu.
+struct Practice
+{
+    TestApp t;
+    QPointer<PracticeWindow> window;
+
+    explicit Practice(bool canSpeak = true, const char* opener = "mnuGuidedPractice")
+    {
+        t.platform.setCanSpeak(canSpeak);
+        t.start();
+        ReadingWindow* reading = t.read(5, 3);
+        if (qstrcmp(opener, "cmdPractice") == 0) {
+            child<QTabWidget>(reading, "SSTab1")->setCurrentIndex(2);
+            child<QPushButton>(reading, opener)->click();
+        } else {
+            triggerAction(reading, QLatin1String(opener));
+        }
+        window = reading->findChild<PracticeWindow*>(QStringLiteral("frmPractice"));
+    }
+
+    QString text(const char* label) const { return child<QLabel>(window, label)->text(); }
+    int page() const { return window->pages()->currentIndex(); }
+    // The clock moves on and the window's timer fires.
+    void wait(qint64 ms)
+    {
+        t.platform.advanceClock(ms);
+        window->tick();
+    }
+    void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+};
+
+} // namespace
+
+class TestPracticeWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { Style::installFonts(); }
+    void planShowsTheSignsAsanasAndKeepsTheChoices_data();
+    void planShowsTheSignsAsanasAndKeepsTheChoices();
+    void poseFollowsTheClockAndTheKeys_data();
+    void poseFollowsTheClockAndTheKeys();
+    void doneSaysWhatWasDone();
+};
+
+void TestPracticeWindow::planShowsTheSignsAsanasAndKeepsTheChoices_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<bool>("canSpeak");
+    QTest::newRow("from the menu, with speech") << "mnuGuidedPractice" << true;
+    QTest::newRow("from the Yoga Asanas tab, with no engine") << "cmdPractice" << false;
+}
+
+void TestPracticeWindow::planShowsTheSignsAsanasAndKeepsTheChoices()
+{
+    QFETCH(QString, opener);
+    QFETCH(bool, canSpeak);
+    Practice p(canSpeak, qPrintable(opener));
+    QVERIFY(p.window && p.window->isVisible() && p.window->isModal());
+    QCOMPARE(p.window->windowTitle(), Style::windowCaption);
+    QCOMPARE(p.page(), int(Plan));
+    QCOMPARE(p.text("lblPlanTitle"), QStringLiteral("Guided Practice for Pisces"));
+    QCOMPARE(p.text("lblPlanAsana4"), QStringLiteral("Garudasana"));
+    QCOMPARE(p.text("lblPlanSides4"), QStringLiteral("on each side"));
+    QCOMPARE(p.text("lblPlanSides3"), QString());
+    QVERIFY(!p.window->findChild<QLabel*>(QStringLiteral("lblPlanAsana8")));
+    QCOMPARE(child<QSpinBox>(p.window, "spnHold1")->value(), asana(1).hold.seconds);
+    QCOMPARE(p.text("lblPlanCaution"), healthCaution());
+
+    auto* speak = child<QCheckBox>(p.window, "chkSpeak");
+    QCOMPARE(speak->isEnabled(), canSpeak);
+    QCOMPARE(speak->isChecked(), canSpeak);
+    QCOMPARE(speak->toolTip().isEmpty(), canSpeak);
+
+    child<QPushButton>(p.window, "cmdCautions4")->click();
+    QCOMPARE(p.t.platform.messageTexts(), QStringList {QStringLiteral("Garudasana: ") + asana(14).contraIndication});
+
+    child<QSpinBox>(p.window, "spnHold4")->setValue(45);
+    child<QSpinBox>(p.window, "spnLeadIn")->setValue(3);
+    child<QPushButton>(p.window, "cmdClose")->click();
+    flushDeferredDeletes();
+    QVERIFY(!p.window);
+    const PracticeSettings kept = loadPracticeSettings(p.t.platform, QStringLiteral("astravida"));
+    QCOMPARE(kept.holdFor(14), 45);
+    QCOMPARE(kept.leadInSeconds, 3);
+    QVERIFY2(kept.speakCues, "with no engine, the person's choice to hear speech is kept for when there is one");
+}
+
+void TestPracticeWindow::poseFollowsTheClockAndTheKeys_data()
+{
+    QTest::addColumn<bool>("speak");
+    QTest::newRow("spoken") << true;
+    QTest::newRow("sounded") << false;
+}
+
+void TestPracticeWindow::poseFollowsTheClockAndTheKeys()
+{
+    QFETCH(bool, speak);
+    Practice p;
+    child<QSpinBox>(p.window, "spnLeadIn")->setValue(2);
+    child<QCheckBox>(p.window, "chkSpeak")->setChecked(speak);
+    QVERIFY(QTest::qWaitForWindowActive(p.window));
+    child<QPushButton>(p.window, "cmdStart")->click();
+
+    QCOMPARE(p.page(), int(Pose));
+    QCOMPARE(p.text("lblPoseNumber"), QStringLiteral("Pose 1 of 7"));
+    QCOMPARE(p.text("lblNextPose"), QStringLiteral("Next: Makarasana"));
+    QCOMPARE(p.text("lblPoseName"), QStringLiteral("Sarvangasana"));
+    QCOMPARE(child<QWidget>(p.window, "picPose")->accessibleName(), QStringLiteral("Sarvangasana"));
+    QCOMPARE(p.text("lblPhase"), QStringLiteral("Get ready"));
+    QCOMPARE(p.text("lblCountdown"), QStringLiteral("0:02"));
+    QCOMPARE(p.t.platform.screenKeptOn, QList<bool> {true});
+
+    p.wait(2000);
+    QCOMPARE(p.text("lblPhase"), QStringLiteral("Hold"));
+    QCOMPARE(p.text("lblCountdown"), QStringLiteral("0:30"));
+    p.wait(1);
+    QCOMPARE(p.text("lblCountdown"), QStringLiteral("0:30"));
+    const QStringList said {QStringLiteral("Get ready: Sarvangasana"), QStringLiteral("Begin")};
+    QCOMPARE(p.t.platform.spoken, speak ? said : QStringList());
+    QCOMPARE(p.t.platform.soundCues, speak ? 0 : 1);
+
+    // The whole session from the keyboard, wherever the focus is on the page.
+    p.key(Qt::Key_Space);
+    QCOMPARE(p.text("lblPhase"), QStringLiteral("Hold (paused)"));
+    QCOMPARE(p.t.platform.screenKeptOn, (QList<bool> {true, false}));
+    p.wait(60000);
+    QCOMPARE(p.text("lblCountdown"), QStringLiteral("0:30"));
+    p.key(Qt::Key_Space);
+    p.wait(10000);
+    QCOMPARE(p.text("lblCountdown"), QStringLiteral("0:20"));
+    QCOMPARE(p.t.platform.screenKeptOn, (QList<bool> {true, false, true}));
+    p.key(Qt::Key_Right);
+    QCOMPARE(p.text("lblPoseNumber"), QStringLiteral("Pose 2 of 7"));
+    QCOMPARE(p.text("lblPoseName"), QStringLiteral("Makarasana"));
+    p.key(Qt::Key_Left);
+    QCOMPARE(p.text("lblPoseNumber"), QStringLiteral("Pose 1 of 7"));
+    // An engine that fails on the way gives way to the sound.
+    p.t.platform.setCanSpeak(false);
+    p.wait(2000);
+    QCOMPARE(p.t.platform.soundCues, speak ? 1 : 2);
+    p.key(Qt::Key_Escape);
+    QCOMPARE(p.page(), int(Done));
+    QCOMPARE(p.t.platform.screenKeptOn.last(), false);
+}
+
+void TestPracticeWindow::doneSaysWhatWasDone()
+{
+    Practice p;
+    child<QSpinBox>(p.window, "spnLeadIn")->setValue(2);
+    for (int row = 1; row <= 7; ++row)
+        child<QSpinBox>(p.window, QStringLiteral("spnHold%1").arg(row))->setValue(10);
+    child<QPushButton>(p.window, "cmdStart")->click();
+    // Garudasana, the fourth, is held on each side: 6 x 12 s + 2 x 12 s.
+    p.wait(96000);
+    QCOMPARE(p.page(), int(Done));
+    QCOMPARE(p.text("lblDoneTitle"), QStringLiteral("Practice complete"));
+    QCOMPARE(p.text("lblPosesDone"), QStringLiteral("Poses completed: 7 of 7"));
+    QCOMPARE(p.text("lblTimePractised"), QStringLiteral("Time practised: 1:36"));
+    QCOMPARE(p.t.platform.screenKeptOn, (QList<bool> {true, false}));
+
+    child<QPushButton>(p.window, "cmdAgain")->click();
+    QCOMPARE(p.page(), int(Plan));
+    child<QPushButton>(p.window, "cmdStart")->click();
+    p.wait(14000);
+    child<QPushButton>(p.window, "cmdStop")->click();
+    QCOMPARE(p.text("lblDoneTitle"), QStringLiteral("Practice stopped"));
+    QCOMPARE(p.text("lblPosesDone"), QStringLiteral("Poses completed: 1 of 7"));
+    QCOMPARE(p.text("lblTimePractised"), QStringLiteral("Time practised: 0:14"));
+
+    child<QPushButton>(p.window, "cmdDoneClose")->click();
+    flushDeferredDeletes();
+    QVERIFY(!p.window);
+    QCOMPARE(p.t.platform.screenKeptOn.last(), false);
+}
+
+QTEST_MAIN(TestPracticeWindow)
+#include "tst_practicewindow.moc"
