@@ -1,9 +1,11 @@
 #include "gui/ReadingWindow.h"
 
+#include "core/PracticeSettings.h"
 #include "core/Promotions.h"
 #include "gui/Application.h"
 #include "gui/AsanaBrowser.h"
 #include "gui/Menus.h"
+#include "gui/PracticeSheetActions.h"
 #include "gui/style/Controls.h"
 #include "gui/style/LinkLabel.h"
 #include "gui/style/Look.h"
@@ -11,8 +13,10 @@
 #include "gui/style/Windows.h"
 #include "gui/style/WrappingButton.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -404,6 +408,22 @@ void ReadingWindow::buildMenus()
             {"mnuExit", "E&xit", [this] { cmdExit_Click(); }},
         });
     addSiteMenus(menuBar(), this, m_app, "&Check for Software Update");
+    buildPracticeMenu();
+}
+
+void ReadingWindow::buildPracticeMenu()
+{
+    QMenu* practice = menuBar()->addMenu(QStringLiteral("&Practice"));
+    practice->setObjectName(QStringLiteral("mnuPractice"));
+    QMenu* sheet = practice->addMenu(QStringLiteral("Practice &Sheet..."));
+    sheet->setObjectName(QStringLiteral("mnuPracticeSheet"));
+    sheet->menuAction()->setObjectName(QStringLiteral("mnuPracticeSheet"));
+    QAction* print = sheet->addAction(QStringLiteral("Print Sheet..."));
+    print->setObjectName(QStringLiteral("mnuPrintSheet"));
+    connect(print, &QAction::triggered, this, &ReadingWindow::mnuPrintSheet_Click);
+    QAction* save = sheet->addAction(QStringLiteral("Save Sheet as PDF..."));
+    save->setObjectName(QStringLiteral("mnuSaveSheetPdf"));
+    connect(save, &QAction::triggered, this, &ReadingWindow::mnuSaveSheetPdf_Click);
 }
 
 void ReadingWindow::showReading(const Reading& reading)
@@ -429,6 +449,16 @@ void ReadingWindow::showReading(const Reading& reading)
 void ReadingWindow::cmdPrint_Click()
 {
     m_app.showReport(m_reading, this);
+}
+
+void ReadingWindow::mnuPrintSheet_Click()
+{
+    printPracticeSheet(m_app.platform(), m_reading, loadPracticeSettings(m_app.platform(), m_app.applicationName()));
+}
+
+void ReadingWindow::mnuSaveSheetPdf_Click()
+{
+    savePracticeSheetPdf(m_app.platform(), m_reading, loadPracticeSettings(m_app.platform(), m_app.applicationName()));
 }
 
 void ReadingWindow::cmdBack_Click()

@@ -31,6 +31,8 @@ public:
     AsanaBrowser* asanaBrowser() const { return m_asanaBrowser; }
 
     void cmdPrint_Click();
+    void mnuPrintSheet_Click();
+    void mnuSaveSheetPdf_Click();
     void cmdBack_Click();
     void cmdExit_Click();
 
@@ -52,6 +54,8 @@ private:
     QWidget* buildBottomStrip(QWidget* central);
     void buildPromotions(QWidget* bottomStrip);
     void buildMenus();
+    // Only the practice sheet's items so far; guided practice joins them in the same menu.
+    void buildPracticeMenu();
 
     Application& m_app;
     Reading m_reading;
