@@ -413,7 +413,8 @@ void ReadingWindow::buildMenus()
 
 void ReadingWindow::buildPracticeMenu()
 {
-    QMenu* practice = menuBar()->addMenu(QStringLiteral("&Practice"));
+    // Alt+P stays the Print button's: a menu on the same key would leave the button only focused, never pressed.
+    QMenu* practice = menuBar()->addMenu(QStringLiteral("Pr&actice"));
     practice->setObjectName(QStringLiteral("mnuPractice"));
     QMenu* sheet = practice->addMenu(QStringLiteral("Practice &Sheet..."));
     sheet->setObjectName(QStringLiteral("mnuPracticeSheet"));

@@ -7,6 +7,7 @@
 #include "core/SunSign.h"
 #include "gui/PracticeSheetDocument.h"
 #include "gui/ReadingWindow.h"
+#include "gui/ReportWindow.h"
 #include "gui/style/Look.h"
 
 #include <QBuffer>
@@ -41,6 +42,7 @@ private slots:
     void writesEveryAsanaIntoThePdf();
     void cancelledOrFailedLeavesNoSheet_data();
     void cancelledOrFailedLeavesNoSheet();
+    void printKeepsItsAccessKeyBesideThePracticeMenu();
 };
 
 void TestPracticeSheetDocument::noCardCrossesAPage_data()
@@ -175,6 +177,17 @@ void TestPracticeSheetDocument::cancelledOrFailedLeavesNoSheet()
     QCOMPARE(t.platform.messageTexts(), messages);
     QCOMPARE(t.platform.saveDialogs.size() + t.platform.printDialogSelectionPresets.size(), 1);
     QVERIFY(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+}
+
+void TestPracticeSheetDocument::printKeepsItsAccessKeyBesideThePracticeMenu()
+{
+    TestApp t;
+    QVERIFY(t.start());
+    ReadingWindow* display = t.readSign(QStringLiteral("Pisces"));
+    QVERIFY(display);
+    QVERIFY(QTest::qWaitForWindowActive(display));
+    QTest::keyClick(display, Qt::Key_P, Qt::AltModifier);
+    QTRY_VERIFY(display->findChild<ReportWindow*>(QStringLiteral("frmSave")));
 }
 
 QTEST_MAIN(TestPracticeSheetDocument)
