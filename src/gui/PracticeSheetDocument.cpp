@@ -206,6 +206,14 @@ std::unique_ptr<QTextDocument> cautionDocument(const PracticeSheet& sheet, QPage
     return document;
 }
 
+void draw(QPainter& painter, QTextDocument& document, const QRectF& at)
+{
+    painter.save();
+    painter.translate(at.topLeft());
+    document.drawContents(&painter);
+    painter.restore();
+}
+
 } // namespace
 
 PracticeSheetDocument::PracticeSheetDocument(const PracticeSheet& sheet, QPagedPaintDevice& device)
@@ -228,13 +236,14 @@ PracticeSheetDocument::PracticeSheetDocument(const PracticeSheet& sheet, QPagedP
     const double gap = CardGapMm * dotsPerMm;
     int pageNumber = 0;
     double y = m_headerRect.bottom() + gap;
+    bool pageEmpty = true;
     const auto place = [&](double height) {
-        // Whatever does not fit below what the page holds starts the next page; a page is never left empty.
-        const bool pageEmpty = pageNumber == 0 ? y <= m_headerRect.bottom() + gap : y <= m_body.top();
+        // What does not fit below what the page holds starts the next page; a page is never left empty.
         if (y + height > m_body.bottom() && !pageEmpty) {
             ++pageNumber;
             y = m_body.top();
         }
+        pageEmpty = false;
         const Placement placed {pageNumber, QRectF(0, y, page.width(), height)};
         y += height + gap;
         return placed;
@@ -252,16 +261,16 @@ PracticeSheetDocument::PracticeSheetDocument(const PracticeSheet& sheet, QPagedP
 
 PracticeSheetDocument::~PracticeSheetDocument() = default;
 
-bool PracticeSheetDocument::paint()
+void PracticeSheetDocument::paint()
 {
     QPainter painter;
     if (!painter.begin(&m_device))
-        return false;
+        return;
     painter.setFont(sheetFont(FooterPt));
     painter.setPen(Ink);
     for (int page = 0; page < m_pageCount; ++page) {
-        if (page > 0 && !m_device.newPage())
-            return false;
+        if (page > 0)
+            m_device.newPage();
         if (page == 0)
             draw(painter, *m_header, m_headerRect);
         for (int i = 0; i < m_cards.size(); ++i) {
@@ -273,13 +282,4 @@ bool PracticeSheetDocument::paint()
         painter.drawText(m_footer, Qt::AlignHCenter | Qt::AlignBottom,
             QStringLiteral("Page %1 of %2").arg(page + 1).arg(m_pageCount));
     }
-    return painter.end();
-}
-
-void PracticeSheetDocument::draw(QPainter& painter, QTextDocument& document, const QRectF& at)
-{
-    painter.save();
-    painter.translate(at.topLeft());
-    document.drawContents(&painter);
-    painter.restore();
 }

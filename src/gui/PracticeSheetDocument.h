@@ -9,7 +9,6 @@
 #include <vector>
 
 class QPagedPaintDevice;
-class QPainter;
 class QTextDocument;
 
 constexpr double SheetMarginMm = 15;
@@ -38,12 +37,10 @@ public:
     const QVector<Placement>& cards() const { return m_cards; }
     Placement caution() const { return m_caution; }
 
-    // Paints every page; false when the device could not be painted on.
-    bool paint();
+    // Paints every page; nothing when the device cannot be painted on, as a printer that fails to start.
+    void paint();
 
 private:
-    void draw(QPainter& painter, QTextDocument& document, const QRectF& at);
-
     QPagedPaintDevice& m_device;
     std::unique_ptr<QTextDocument> m_header;
     std::vector<std::unique_ptr<QTextDocument>> m_cardDocuments;
