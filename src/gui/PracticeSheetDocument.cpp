@@ -126,6 +126,9 @@ std::unique_ptr<QTextDocument> headerDocument(const PracticeSheet& sheet, QPaged
 std::unique_ptr<QTextDocument> cardDocument(const PracticeCard& card, QPagedPaintDevice& device, double width)
 {
     auto document = newDocument(device, width);
+    // One edit: the card is laid out once, not again at every paragraph.
+    QTextCursor edit(document.get());
+    edit.beginEditBlock();
     QTextFrameFormat frame = document->rootFrame()->frameFormat();
     frame.setBorder(px(0.3));
     frame.setBorderBrush(CardBorder);
@@ -195,6 +198,7 @@ std::unique_ptr<QTextDocument> cardDocument(const PracticeCard& card, QPagedPain
         if (block.text().isEmpty())
             QTextCursor(block).setBlockCharFormat(hairline);
     }
+    edit.endEditBlock();
     return document;
 }
 
