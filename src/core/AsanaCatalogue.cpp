@@ -569,13 +569,6 @@ QVector<RecommendedAsana> recommendedAsanas(const QString& sign)
     return asanas;
 }
 
-QString healthCaution()
-{
-    return QStringLiteral(
-        "Please Note: If you are suffering from health ailments, kindly consult your doctor before doing the yoga "
-        "exercises.");
-}
-
 QString yogaIntroduction(int paragraph)
 {
     return QString::fromUtf8(Introduction.at(std::size_t(paragraph)));

@@ -48,9 +48,6 @@ struct RecommendedAsana
 // The sign's list in display order; empty unless sign is exactly one of the twelve names.
 QVector<RecommendedAsana> recommendedAsanas(const QString& sign);
 
-// The advice to see a doctor first, given wherever the asanas are offered for practice.
-QString healthCaution();
-
 constexpr int YogaIntroductionCount = 4;
 // The yoga tab's introduction, top to bottom and left to right.
 QString yogaIntroduction(int paragraph);

@@ -16,6 +16,7 @@ struct FileDialogRequest
     QString defaultSuffix;
     bool confirmOverwrite = false;
     bool mustExist = false;
+    QString suggestedPath; // the folder a save dialog opens in and the name it offers; empty for the dialog's own
 };
 
 // Everything outside the program goes through here, so tests can replace all of it.

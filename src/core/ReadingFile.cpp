@@ -71,12 +71,12 @@ bool passesReadingFileEnding(const QString& path)
 FileDialogRequest readingFileOpenRequest()
 {
     return {QStringLiteral("Select the source file"), QStringLiteral("Astravida (*.avd)|*.avd"), QStringLiteral("avd"),
-        false, true};
+        false, true, {}};
 }
 
 FileDialogRequest readingFileSaveRequest()
 {
-    return {QStringLiteral("Astravida"), QStringLiteral("Astravida | *.avd"), QStringLiteral("avd"), true, false};
+    return {QStringLiteral("Astravida"), QStringLiteral("Astravida | *.avd"), QStringLiteral("avd"), true, false, {}};
 }
 
 QString withReadingFileExtension(const QString& path)

@@ -1,6 +1,6 @@
 #include "gui/MainWindow.h"
 
-#include "core/AsanaCatalogue.h"
+#include "core/HealthCaution.h"
 #include "core/InputChecks.h"
 #include "core/Platform.h"
 #include "core/Reading.h"
@@ -138,8 +138,8 @@ void MainWindow::buildPanel(QWidget* central)
         heading->setBuddy(date.list);
     }
 
-    auto* caution = Style::label(
-        central, "Label8", healthCaution(), {16, 262, 608, 36}, CautionGreen, Style::verdana(8.25, true));
+    auto* caution
+        = Style::label(central, "Label8", HealthCaution, {16, 262, 608, 36}, CautionGreen, Style::verdana(8.25, true));
     caution->setWordWrap(true);
     caution->setAlignment(Qt::AlignCenter);
 

@@ -7,9 +7,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
-QMenu* addMenu(QMenuBar* bar, QWidget* window, const char* name, const char* text, const std::vector<MenuItem>& items)
+namespace {
+
+QMenu* fillMenu(QMenu* menu, QWidget* window, const char* name, const std::vector<MenuItem>& items)
 {
-    QMenu* menu = bar->addMenu(QString::fromUtf8(text));
     menu->setObjectName(QLatin1String(name));
     for (const MenuItem& item : items) {
         QAction* action = item.action ? menu->addAction(QString::fromUtf8(item.text)) : menu->addSeparator();
@@ -17,6 +18,21 @@ QMenu* addMenu(QMenuBar* bar, QWidget* window, const char* name, const char* tex
         if (item.action)
             QObject::connect(action, &QAction::triggered, window, item.action);
     }
+    return menu;
+}
+
+} // namespace
+
+QMenu* addMenu(QMenuBar* bar, QWidget* window, const char* name, const char* text, const std::vector<MenuItem>& items)
+{
+    return fillMenu(bar->addMenu(QString::fromUtf8(text)), window, name, items);
+}
+
+QMenu* addMenu(QMenu* parent, QWidget* window, const char* name, const char* text, const std::vector<MenuItem>& items)
+{
+    QMenu* menu = fillMenu(parent->addMenu(QString::fromUtf8(text)), window, name, items);
+    // The item that opens a submenu is what a test or a screen reader meets first, so it carries the name too.
+    menu->menuAction()->setObjectName(QLatin1String(name));
     return menu;
 }
 

@@ -1,6 +1,7 @@
 #include "gui/PracticeWindow.h"
 
 #include "core/AsanaCatalogue.h"
+#include "core/HealthCaution.h"
 #include "core/Platform.h"
 #include "gui/Application.h"
 #include "gui/style/Controls.h"
@@ -226,8 +227,7 @@ QWidget* PracticeWindow::buildPlanPage()
     layout->addLayout(choices);
 
     layout->addStretch();
-    QLabel* caution
-        = Style::label(page, "lblPlanCaution", healthCaution(), {}, CautionGreen, Style::verdana(8.25, true));
+    QLabel* caution = Style::label(page, "lblPlanCaution", HealthCaution, {}, CautionGreen, Style::verdana(8.25, true));
     caution->setWordWrap(true);
     caution->setAlignment(Qt::AlignCenter);
     layout->addWidget(caution);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -135,6 +136,11 @@ QString QtPlatform::getSaveFileName(const FileDialogRequest& request)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(qtNameFilter(request.filter));
     dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.suggestedPath.isEmpty()) {
+        const QFileInfo suggested(request.suggestedPath);
+        dialog.setDirectory(suggested.absolutePath());
+        dialog.selectFile(suggested.fileName());
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -1,9 +1,11 @@
 #include "gui/ReadingWindow.h"
 
+#include "core/PracticeSettings.h"
 #include "core/SitePages.h"
 #include "gui/Application.h"
 #include "gui/AsanaBrowser.h"
 #include "gui/Menus.h"
+#include "gui/PracticeSheetActions.h"
 #include "gui/Promotions.h"
 #include "gui/style/Controls.h"
 #include "gui/style/LinkLabel.h"
@@ -404,11 +406,17 @@ void ReadingWindow::buildMenus()
 
 void ReadingWindow::buildPracticeMenu()
 {
-    QMenu* practice = addMenu(menuBar(), this, "mnuPractice", "&Practice",
+    // Alt+P stays the Print button's: a menu on the same key would leave the button only focused, never pressed.
+    QMenu* practice = addMenu(menuBar(), this, "mnuPractice", "Pr&actice",
         {
             {"mnuGuidedPractice", "Start Guided &Practice...", [this] { cmdPractice_Click(); }},
         });
     practice->actions().constFirst()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    addMenu(practice, this, "mnuPracticeSheet", "Practice &Sheet...",
+        {
+            {"mnuPrintSheet", "Print Sheet...", [this] { mnuPrintSheet_Click(); }},
+            {"mnuSaveSheetPdf", "Save Sheet as PDF...", [this] { mnuSaveSheetPdf_Click(); }},
+        });
 }
 
 void ReadingWindow::showReading(const Reading& reading)
@@ -434,6 +442,16 @@ void ReadingWindow::showReading(const Reading& reading)
 void ReadingWindow::cmdPrint_Click()
 {
     m_app.showReport(m_reading, this);
+}
+
+void ReadingWindow::mnuPrintSheet_Click()
+{
+    printPracticeSheet(m_app.platform(), m_reading, loadPracticeSettings(m_app.platform(), m_app.applicationName()));
+}
+
+void ReadingWindow::mnuSaveSheetPdf_Click()
+{
+    savePracticeSheetPdf(m_app.platform(), m_reading, loadPracticeSettings(m_app.platform(), m_app.applicationName()));
 }
 
 void ReadingWindow::cmdBack_Click()

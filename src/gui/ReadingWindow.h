@@ -30,6 +30,8 @@ public:
     const Reading& reading() const { return m_reading; }
 
     void cmdPrint_Click();
+    void mnuPrintSheet_Click();
+    void mnuSaveSheetPdf_Click();
     void cmdBack_Click();
     void cmdExit_Click();
     void cmdPractice_Click();

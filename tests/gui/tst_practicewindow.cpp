@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "core/AsanaCatalogue.h"
+#include "core/HealthCaution.h"
 #include "core/PracticeSettings.h"
 #include "gui/PracticeWindow.h"
 #include "gui/ReadingWindow.h"
@@ -86,7 +87,7 @@ void TestPracticeWindow::planShowsTheSignsAsanasAndKeepsTheChoices()
     QCOMPARE(p.text("lblPlanSides3"), QString());
     QVERIFY(!p.window->findChild<QLabel*>(QStringLiteral("lblPlanAsana8")));
     QCOMPARE(child<QSpinBox>(p.window, "spnHold1")->value(), asana(1).hold.seconds);
-    QCOMPARE(p.text("lblPlanCaution"), healthCaution());
+    QCOMPARE(p.text("lblPlanCaution"), HealthCaution);
 
     auto* speak = child<QCheckBox>(p.window, "chkSpeak");
     QCOMPARE(speak->isEnabled(), canSpeak);
