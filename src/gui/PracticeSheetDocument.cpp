@@ -170,14 +170,11 @@ std::unique_ptr<QTextDocument> cardDocument(const PracticeCard& card, QPagedPain
         {QTextLength(QTextLength::PercentageLength, 50), QTextLength(QTextLength::PercentageLength, 50)});
     table.setTopMargin(px(2));
     QTextTable* bottom = document->rootFrame()->lastCursorPosition().insertTable(1, 2, table);
-    QTextTableCellFormat leftCell;
-    leftCell.setRightPadding(px(ColumnGapMm));
-    bottom->cellAt(0, 0).setFormat(leftCell);
 
     Paragraphs benefits(bottom->cellAt(0, 0).firstCursorPosition());
     benefits.add(QStringLiteral("Benefits"), label, spaced(0));
     for (const QString& benefit : card.benefits)
-        benefits.add(benefit, body, hanging(0.8));
+        benefits.add(benefit, body, card.benefits.size() > 1 ? hanging(0.8) : spaced(0.8));
 
     // Set apart in a red box, so nobody misses them.
     QTextFrameFormat warning;
@@ -186,6 +183,7 @@ std::unique_ptr<QTextDocument> cardDocument(const PracticeCard& card, QPagedPain
     warning.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     warning.setBackground(WarningBackground);
     warning.setPadding(px(2));
+    warning.setLeftMargin(px(ColumnGapMm));
     Paragraphs cautions(bottom->cellAt(0, 1).firstCursorPosition().insertFrame(warning)->firstCursorPosition());
     cautions.add(
         QStringLiteral("Contra-indications"), textFormat(SubheadPt, true, colour(SheetColours::asanaName)), spaced(0));
