@@ -16,6 +16,7 @@
 #include "gui/style/Windows.h"
 #include "gui/style/WrappingButton.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -136,6 +137,8 @@ void MainWindow::buildPanel(QWidget* central)
             central, date.heading, QLatin1String(date.caption), date.headingAt, Qt::white, Style::verdana(8.25));
         date.list = dateList(central, date.name, {}, date.listAt);
         heading->setBuddy(date.list);
+        // The keyboard is in the list that opens from it while a date is picked, so a screen reader names that too.
+        date.list->view()->setAccessibleName(QLatin1String(date.caption));
     }
 
     auto* caution
