@@ -4,6 +4,7 @@
 #include "core/HealthCaution.h"
 #include "core/Platform.h"
 #include "gui/Application.h"
+#include "gui/PracticeSheetActions.h"
 #include "gui/style/Controls.h"
 #include "gui/style/Look.h"
 #include "gui/style/Pictures.h"
@@ -232,11 +233,19 @@ QWidget* PracticeWindow::buildPlanPage()
     caution->setAlignment(Qt::AlignCenter);
     layout->addWidget(caution);
 
+    QPushButton* printSheet = button(page, "cmdPrintSheet", "Print Sheet...", {130, 31});
+    QPushButton* saveSheet = button(page, "cmdSaveSheet", "Save Sheet as PDF...", {170, 31});
     m_startButton = button(page, "cmdStart", "&Start");
     m_closeButton = button(page, "cmdClose", "&Close");
+    connect(printSheet, &QPushButton::clicked, this, &PracticeWindow::cmdPrintSheet_Click);
+    connect(saveSheet, &QPushButton::clicked, this, &PracticeWindow::cmdSaveSheet_Click);
     connect(m_startButton, &QPushButton::clicked, this, &PracticeWindow::cmdStart_Click);
     connect(m_closeButton, &QPushButton::clicked, this, &PracticeWindow::cmdClose_Click);
-    layout->addLayout(buttonRow({m_startButton, m_closeButton}));
+    QHBoxLayout* buttons = buttonRow({m_startButton, m_closeButton});
+    // The sheet's buttons keep to the left, apart from the ones that start and leave the practice.
+    buttons->insertWidget(0, printSheet);
+    buttons->insertWidget(1, saveSheet);
+    layout->addLayout(buttons);
     m_startButton->setEnabled(!m_plan.isEmpty());
 
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), page, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
@@ -374,6 +383,19 @@ void PracticeWindow::cmdStart_Click()
     m_pages->setCurrentIndex(PosePage);
     m_pauseButton->setFocus();
     follow();
+}
+
+void PracticeWindow::cmdPrintSheet_Click()
+{
+    // The sheet shows the holds as they stand on the plan, chosen or not yet started.
+    keepPlanChoices();
+    printPracticeSheet(m_app.platform(), m_reading, m_settings);
+}
+
+void PracticeWindow::cmdSaveSheet_Click()
+{
+    keepPlanChoices();
+    savePracticeSheetPdf(m_app.platform(), m_reading, m_settings);
 }
 
 void PracticeWindow::cmdClose_Click()

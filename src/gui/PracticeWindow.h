@@ -37,6 +37,8 @@ public:
 
     void cmdStart_Click();
     void cmdClose_Click();
+    void cmdPrintSheet_Click();
+    void cmdSaveSheet_Click();
     void cmdCautions_Click(int row);
     void cmdPause_Click();
     void cmdPrevious_Click();

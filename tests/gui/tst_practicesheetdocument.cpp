@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -101,6 +103,7 @@ void TestPracticeSheetDocument::writesEveryAsanaIntoThePdf_data()
     QTest::addColumn<QString>("menuItem");
     QTest::newRow("saved") << "mnuSaveSheetPdf";
     QTest::newRow("printed") << "mnuPrintSheet";
+    QTest::newRow("saved from the practice plan") << "cmdSaveSheet";
 }
 
 void TestPracticeSheetDocument::writesEveryAsanaIntoThePdf()
@@ -110,21 +113,32 @@ void TestPracticeSheetDocument::writesEveryAsanaIntoThePdf()
         QSKIP("pdftotext is not installed");
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
+    const bool fromPlan = menuItem.startsWith(QLatin1String("cmd"));
     TestApp t;
     QVERIFY(t.start());
-    t.platform.settings.insert(FakePlatform::settingPath(QStringLiteral("astravida"), QStringLiteral("Practice"),
-                                   QStringLiteral("HoldSarvangasana")),
-        QStringLiteral("45"));
+    if (!fromPlan)
+        t.platform.settings.insert(FakePlatform::settingPath(QStringLiteral("astravida"), QStringLiteral("Practice"),
+                                       QStringLiteral("HoldSarvangasana")),
+            QStringLiteral("45"));
     ReadingWindow* display = t.readSign(QStringLiteral("Pisces"));
     QVERIFY(display);
     // A chosen name without the extension gets it.
     t.platform.setNextSaveFileName(folder.filePath(QStringLiteral("sheet")));
     t.platform.setNextPrint(true, pdf);
-    QVERIFY(triggerAction(display, menuItem));
+    if (fromPlan) {
+        QVERIFY(triggerAction(display, QStringLiteral("mnuGuidedPractice")));
+        auto* plan = display->findChild<QWidget*>(QStringLiteral("frmPractice"));
+        QVERIFY(plan);
+        // Chosen on the plan and not yet started: the sheet still shows it.
+        child<QSpinBox>(plan, "spnHold1")->setValue(45);
+        child<QPushButton>(plan, qPrintable(menuItem))->click();
+    } else {
+        QVERIFY(triggerAction(display, menuItem));
+    }
 
     QVERIFY(t.platform.messages.isEmpty());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList {"sheet.pdf"});
-    if (menuItem == QLatin1String("mnuSaveSheetPdf")) {
+    if (menuItem.contains(QLatin1String("Save"))) {
         QCOMPARE(t.platform.saveDialogs.size(), 1);
         QCOMPARE(t.platform.saveDialogs[0].suggestedPath,
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
