@@ -242,8 +242,11 @@ def walk(program):
                            lambda: find(reading, pyatspi.ROLE_MENU_ITEM, "Start Guided Practice...", None)))
             practice = session.new_window("the practice window")
             for button, page in (("Start", "plan"), ("Stop", "pose"), ("Close", "summary")):
+                # Each page is there once its button is: a press only asks for the next one.
+                shown_button = wait_for("the practice window's %s page" % page,
+                                        lambda: find(practice, pyatspi.ROLE_PUSH_BUTTON, button, None))
                 session.check(practice, "practice window, %s" % page)
-                press(find(practice, pyatspi.ROLE_PUSH_BUTTON, button))
+                press(shown_button)
             wait_for("the practice window to close", lambda: practice not in session.windows())
 
             press(find(reading, pyatspi.ROLE_MENU_ITEM, "Help"))
