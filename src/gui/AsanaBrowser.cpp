@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -232,7 +233,7 @@ void AsanaBrowser::placeInTabOrder()
     QWidget* before = m_signFrame;
     while (before->focusPolicy() == Qt::NoFocus)
         before = before->previousInFocusChain();
-    for (AsanaLabel* label : qAsConst(m_labels)) {
+    for (AsanaLabel* label : std::as_const(m_labels)) {
         QWidget::setTabOrder(before, label);
         before = label;
     }

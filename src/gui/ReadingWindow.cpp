@@ -293,7 +293,7 @@ void ReadingWindow::buildCharacteristicsTab(QWidget* frame)
     QLabel* famous = heading(frame, QStringLiteral("Famous Personalities born under this sign"), {24, 264});
     famous->setWordWrap(true);
     famous->setGeometry(24, 264, 176, 30);
-    for (const ReadingField& field : qAsConst(m_fields)) {
+    for (const ReadingField& field : std::as_const(m_fields)) {
         if (field.value == &Reading::famousPeople)
             famous->setBuddy(field.control);
     }
