@@ -7,12 +7,16 @@ the closing screen.
 Usage: check_accessibility_outside.py PROGRAM
 
 Runs itself again inside its own X server (Xvfb) and session bus (dbus-run-session), with a scratch home, so it
-never meets the desktop or the settings of whoever runs it. Ends with status 77 when those tools are missing.
+never meets the desktop or the settings of whoever runs it. Where a sound server and speech-dispatcher are installed,
+it starts both in its own runtime folder, as a desktop has them, and ends them when it is done. Ends with status 77
+when the X server, the bus or AT-SPI is missing.
 """
 
+import contextlib
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -36,7 +40,8 @@ def missing_tools():
     return missing
 
 
-def run_inside_session(program):
+def run_inside_session(program, script=__file__):
+    """Runs script with program inside an X server and session bus of its own, with a scratch home."""
     with tempfile.TemporaryDirectory(prefix="astravida-atspi-") as home:
         runtime = os.path.join(home, "runtime")
         os.mkdir(runtime, 0o700)
@@ -59,11 +64,86 @@ def run_inside_session(program):
                 print("Xvfb did not start")
                 return 1
             env["DISPLAY"] = ":" + display
-            command = ["dbus-run-session", "--", sys.executable, os.path.abspath(__file__), program]
+            command = ["dbus-run-session", "--", sys.executable, os.path.abspath(script), program]
             return subprocess.run(command, env=env).returncode
         finally:
             server.terminate()
             server.wait()
+
+
+SINK = "astravida_mat"
+
+
+def start_service(command, env, log, ready, what):
+    # A session of its own, so that killing its group also ends the helpers it starts (speech-dispatcher's modules).
+    process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+                               start_new_session=True)
+    deadline = time.monotonic() + 30
+    while not ready():
+        if process.poll() is not None or time.monotonic() > deadline:
+            end_service(process)
+            raise RuntimeError("%s did not start; its log is %s" % (what, log.name))
+        time.sleep(0.1)
+    return process
+
+
+def end_service(process, grace=3):
+    """Ends a service and its helpers by its process group. speech-dispatcher 0.11 ignores SIGTERM while its audio
+    is stuck, and a helper left holding the test's output open would stall ctest, so SIGKILL follows a grace period."""
+    for sent in (signal.SIGTERM, signal.SIGKILL):
+        with contextlib.suppress(ProcessLookupError):
+            os.killpg(process.pid, sent)
+        try:
+            process.wait(grace)
+            if sent == signal.SIGKILL:
+                break
+        except subprocess.TimeoutExpired:
+            continue
+    # The daemon may have left helpers behind in its group after it ended of its own accord.
+    with contextlib.suppress(ProcessLookupError):
+        os.killpg(process.pid, signal.SIGKILL)
+
+
+@contextlib.contextmanager
+def sound_and_speech(env, speech_env=None, required=False):
+    """A PulseAudio server whose default sink is a silent null sink, and a speech-dispatcher, both in the runtime
+    folder of env, as a desktop has them. speech_env, when given, is speech-dispatcher's own environment. Each is
+    skipped when not installed, unless required. Yields the sink's name, or None without a sound server."""
+    runtime = env["XDG_RUNTIME_DIR"]
+    started = []
+    with open(os.path.join(env["HOME"], "services.log"), "a") as log:
+        try:
+            sink = None
+            if shutil.which("pulseaudio") or required:
+                socket = os.path.join(runtime, "pulse", "native")
+                started.append(start_service(
+                    ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+                     "--realtime=no", "--high-priority=no", "--log-target=stderr",
+                     "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket,
+                     "-L", "module-null-sink sink_name=" + SINK],
+                    env, log, lambda: os.path.exists(socket), "the sound server"))
+                sink = SINK
+            speechd_socket = os.path.join(runtime, "speech-dispatcher", "speechd.sock")
+            if shutil.which("speech-dispatcher") or required:
+                # Started here rather than by the program's first word, so the check knows its process and ends it.
+                started.append(start_service(
+                    ["speech-dispatcher", "--run-single", "--timeout", "0",
+                     "--log-dir", os.path.join(env["HOME"], "speech-dispatcher-logs")],
+                    dict(speech_env or env, XDG_RUNTIME_DIR=runtime), log,
+                    lambda: os.path.exists(speechd_socket), "speech-dispatcher"))
+            yield sink
+        finally:
+            for process in reversed(started):
+                end_service(process)
+            # A daemon that the program started for itself, had ours gone, is ended by the id it wrote down.
+            with contextlib.suppress(OSError, ValueError):
+                with open(os.path.join(runtime, "speech-dispatcher", "pid", "speech-dispatcher.pid")) as pid_file:
+                    leftover = int(pid_file.read().strip())
+                with open("/proc/%d/cmdline" % leftover, "rb") as command_line:
+                    if b"speech-dispatcher" in command_line.read() and leftover not in [p.pid for p in started]:
+                        os.kill(leftover, signal.SIGKILL)
+            with contextlib.suppress(FileNotFoundError):
+                os.remove(speechd_socket)
 
 
 # What a screen reader cannot announce without a name. Labels are their own text; containers are passed through.
@@ -216,7 +296,7 @@ class Session:
 
 
 def walk(program):
-    with tempfile.TemporaryDirectory(prefix="astravida-atspi-files-") as scratch:
+    with tempfile.TemporaryDirectory(prefix="astravida-atspi-files-") as scratch, sound_and_speech(os.environ):
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         process = subprocess.Popen([program], env=env, cwd=scratch)
         try:
