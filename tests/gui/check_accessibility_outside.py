@@ -118,7 +118,7 @@ def sound_and_speech(env, speech_env=None, required=False):
                 socket = os.path.join(runtime, "pulse", "native")
                 started.append(start_service(
                     ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                     "--realtime=no", "--high-priority=no", "--log-target=stderr",
+                     "--realtime=no", "--high-priority=no", "--disable-shm=yes", "--log-target=stderr",
                      "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket,
                      "-L", "module-null-sink sink_name=" + SINK],
                     env, log, lambda: os.path.exists(socket), "the sound server"))

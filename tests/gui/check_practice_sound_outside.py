@@ -15,6 +15,7 @@ second beside what the window showed, and the program's log. Ends with status 77
 """
 
 import array
+import glob
 import math
 import os
 import re
@@ -61,7 +62,7 @@ POSE_NUMBER = re.compile(r"^Pose (?P<pose>\d+) of \d+$")
 def missing_tools():
     missing = outside.missing_tools()
     missing += [tool for tool in ("pulseaudio", "parecord", "speech-dispatcher") if not shutil.which(tool)]
-    if not os.path.exists("/usr/lib/speech-dispatcher-modules/sd_espeak-ng"):
+    if not glob.glob("/usr/lib*/speech-dispatcher-modules/sd_espeak-ng*"):
         missing.append("speech-dispatcher-espeak-ng")
     return missing
 
@@ -73,27 +74,35 @@ def uncached(accessible):
 
 
 class Watch:
-    """What the practice window shows, read every 100 ms, with the time each answer took."""
+    """How long the window takes to answer, and what the practice window shows, read every 100 ms."""
 
     def __init__(self, process):
         self.process = process
         self.seen = []  # (asked, answered, pose, phase)
         self.longest_wait = 0.0
-        self.last_answer = None
+        self.last_answer = None  # while the window is watched without a break
 
-    def answered(self):
+    def answered(self, asked):
         now = time.monotonic()
-        if self.last_answer is not None:
-            self.longest_wait = max(self.longest_wait, now - self.last_answer)
+        self.longest_wait = max(self.longest_wait, now - (asked if self.last_answer is None else self.last_answer))
         self.last_answer = now
         return now
 
     def ask(self, accessible):
         asked = time.monotonic()
         name = uncached(accessible)
-        return asked, self.answered(), name
+        return asked, self.answered(asked), name
+
+    def press(self, accessible):
+        outside.press(accessible)
+        self.answered(time.monotonic())
+
+    def pause(self):
+        # Walking a window's whole tree to find a control is many answers, not one long wait.
+        self.last_answer = None
 
     def follow(self, countdown, pose_number, until, timeout):
+        self.pause()
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             if self.process.poll() is not None:
@@ -159,16 +168,26 @@ def decibels(peak):
     return "%4d dB" % round(20 * math.log10(peak / 32768)) if peak else "silent "
 
 
-def open_practice(session):
-    """From the main window to the practice's plan page, as a person goes."""
+def open_practice(session, watch):
+    """From the main window to the practice's plan page, as a person goes, watching the reading window answer while
+    the practice window opens."""
     main = session.new_window("the main window")
     outside.find(main, pyatspi.ROLE_TEXT, "Name").queryEditableText().setTextContents("Anna")
     outside.press(outside.find(main, pyatspi.ROLE_PUSH_BUTTON, "Get Suitable Yogas For My Zodiac"))
     reading = session.new_window("the reading window")
     outside.press(outside.find(reading, pyatspi.ROLE_MENU_ITEM, "Practice"))
-    outside.press(outside.wait_for("the Practice menu", lambda: outside.find(
-        reading, pyatspi.ROLE_MENU_ITEM, "Start Guided Practice...", None)))
-    practice = session.new_window("the practice window")
+    item = outside.wait_for("the Practice menu", lambda: outside.find(
+        reading, pyatspi.ROLE_MENU_ITEM, "Start Guided Practice...", None))
+    watch.answered(time.monotonic())
+    watch.press(item)
+
+    def appeared():
+        watch.ask(reading)
+        fresh = [window for window in session.windows() if window not in session.seen_windows]
+        return fresh[0] if fresh else None
+    practice = outside.wait_for("the practice window", appeared)
+    session.seen_windows.append(practice)
+    watch.pause()
     return reading, practice
 
 
@@ -199,18 +218,19 @@ def practise(program, env, sink, name, evidence):
         log_path = os.path.join(evidence or scratch, name + ".log")
         recording = None
         with open(log_path, "w") as log:
+            recording = Recording(sink, os.path.join(evidence or scratch, name + ".raw"))
             process = subprocess.Popen(
                 [program], cwd=scratch, stdout=log, stderr=subprocess.STDOUT,
                 env=dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
             try:
                 session = outside.Session(process)
-                reading, practice = open_practice(session)
                 watch = Watch(process)
+                reading, practice = open_practice(session, watch)
                 start = outside.wait_for("the practice's Start button", lambda: outside.find(
                     practice, pyatspi.ROLE_PUSH_BUTTON, "Start", None))
-                recording = Recording(sink, os.path.join(evidence or scratch, name + ".raw"))
-                outside.press(start)
-                started = watch.answered()
+                watch.press(start)
+                started = watch.last_answer
+                watch.pause()
                 countdown = shown_label(practice, COUNTDOWN)
                 pose_number = shown_label(practice, POSE_NUMBER)
                 plan_s = 2 * (LEAD_IN_S + HOLD_S)
