@@ -31,6 +31,7 @@ void PracticeSession::start(qint64 nowMs)
     m_lastMs = nowMs;
     m_practisedMs = 0;
     m_paused = false;
+    m_heldUpMs = 0;
     m_completed.clear();
     m_pending.clear();
     if (m_plan.isEmpty())
@@ -49,12 +50,14 @@ void PracticeSession::pause(qint64 nowMs)
 {
     advanceTo(nowMs);
     m_paused = m_phase == Phase::LeadIn || m_phase == Phase::Hold;
+    m_heldUpMs = 0;
 }
 
 void PracticeSession::resume(qint64 nowMs)
 {
     advanceTo(nowMs);
     m_paused = false;
+    m_heldUpMs = 0;
 }
 
 void PracticeSession::next(qint64 nowMs)
@@ -81,6 +84,7 @@ void PracticeSession::stop(qint64 nowMs)
     m_phase = Phase::Done;
     m_phaseElapsedMs = 0;
     m_paused = false;
+    m_heldUpMs = 0;
 }
 
 qint64 PracticeSession::phaseLengthMs() const
@@ -107,6 +111,11 @@ void PracticeSession::advanceTo(qint64 nowMs)
 {
     qint64 left = isRunning() ? std::max<qint64>(nowMs - m_lastMs, 0) : 0;
     m_lastMs = nowMs;
+    if (left > HeldUpMs) {
+        m_paused = true;
+        m_heldUpMs = left;
+        return;
+    }
     // A late call passes every point it missed, each at its own time, so lateness never adds up.
     while (left > 0 && (m_phase == Phase::LeadIn || m_phase == Phase::Hold)) {
         const qint64 length = phaseLengthMs();

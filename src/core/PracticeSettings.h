@@ -16,13 +16,15 @@ struct PracticeSettings
     QMap<int, int> holdSeconds; // by catalogue number
     int leadInSeconds = DefaultLeadInSeconds;
     bool speakCues = true;
+    bool playTones = true;
 
     // The chosen hold, else the asana's own, kept within MinHoldSeconds..MaxHoldSeconds.
     int holdFor(int asanaNumber) const;
 
     friend bool operator==(const PracticeSettings& a, const PracticeSettings& b)
     {
-        return a.holdSeconds == b.holdSeconds && a.leadInSeconds == b.leadInSeconds && a.speakCues == b.speakCues;
+        return a.holdSeconds == b.holdSeconds && a.leadInSeconds == b.leadInSeconds && a.speakCues == b.speakCues
+            && a.playTones == b.playTones;
     }
 };
 

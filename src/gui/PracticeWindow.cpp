@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QProgressBar>
 #include <QShortcut>
@@ -23,8 +24,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
+
+Q_LOGGING_CATEGORY(practiceLog, "astravida.practice")
 
 // The size the window opens at; the fonts of the pose page grow with the window from here.
 const QSize StartSize {770, 545};
@@ -33,6 +37,19 @@ const QColor CautionGreen {0, 255, 0};
 constexpr int TickMs = 200;
 
 enum Page { PlanPage, PosePage, DonePage };
+
+// Often enough that the speech box changes as the engine comes up, seldom enough to cost nothing.
+constexpr int SpeechWatchMs = 250;
+
+// "35 s", "2 min 5 s", "10 min"
+QString lengthInWords(qint64 ms)
+{
+    const qint64 seconds = (ms + 500) / 1000;
+    if (seconds < 60)
+        return QStringLiteral("%1 s").arg(seconds);
+    const QString minutes = QStringLiteral("%1 min").arg(seconds / 60);
+    return seconds % 60 ? minutes + QStringLiteral(" %1 s").arg(seconds % 60) : minutes;
+}
 
 QString minutesAndSeconds(qint64 ms)
 {
@@ -121,7 +138,7 @@ PracticeWindow::PracticeWindow(Application& app, const Reading& reading, QWidget
     , m_reading(reading)
     , m_settings(loadPracticeSettings(app.platform(), app.applicationName()))
     , m_plan(practicePlan(reading.sign, m_settings))
-    , m_speechAvailable(app.platform().canSpeak())
+    , m_speech(app.platform().speech())
 {
     setObjectName(QStringLiteral("frmPractice"));
     setWindowTitle(Style::windowCaption);
@@ -140,6 +157,9 @@ PracticeWindow::PracticeWindow(Application& app, const Reading& reading, QWidget
     connect(fullScreen, &QShortcut::activated, this, &PracticeWindow::cmdFullScreen_Click);
     m_timer.setInterval(TickMs);
     connect(&m_timer, &QTimer::timeout, this, &PracticeWindow::tick);
+    m_speechWatch.setInterval(SpeechWatchMs);
+    connect(&m_speechWatch, &QTimer::timeout, this, &PracticeWindow::showSpeech);
+    showSpeech();
     showPlan();
 }
 
@@ -209,20 +229,31 @@ QWidget* PracticeWindow::buildPlanPage()
     leadInCaption->setBuddy(m_leadInBox);
     m_speakBox = new QCheckBox(QStringLiteral("Speak the cues"), page);
     m_speakBox->setObjectName(QStringLiteral("chkSpeak"));
-    m_speakBox->setFont(Style::verdana(8.25, true));
-    // Only the caption: the tick keeps its own colour on the white box.
-    QPalette caption = m_speakBox->palette();
-    caption.setColor(QPalette::WindowText, Qt::white);
-    m_speakBox->setPalette(caption);
-    m_speakBox->setChecked(m_speechAvailable && m_settings.speakCues);
-    m_speakBox->setEnabled(m_speechAvailable);
-    if (!m_speechAvailable)
-        m_speakBox->setToolTip(
-            QStringLiteral("No speech engine is installed, so a short sound marks each hold instead."));
+    m_speakBox->setChecked(m_settings.speakCues);
+    m_tonesBox = new QCheckBox(QStringLiteral("Play tones"), page);
+    m_tonesBox->setObjectName(QStringLiteral("chkTones"));
+    m_tonesBox->setChecked(m_settings.playTones);
+    m_tonesBox->setToolTip(QStringLiteral("A tone as each hold begins and another as it ends."));
+    for (QCheckBox* box : {m_speakBox, m_tonesBox}) {
+        box->setFont(Style::verdana(8.25, true));
+        // Only the caption: the tick keeps its own colour on the white box.
+        QPalette caption = box->palette();
+        caption.setColor(QPalette::WindowText, Qt::white);
+        box->setPalette(caption);
+    }
+    m_testSoundButton = button(page, "cmdTestSound", "&Test Sound", {110, 25});
+    m_testSoundButton->setToolTip(QStringLiteral("Plays the cues as the practice will, to set the volume."));
+    connect(m_testSoundButton, &QPushButton::clicked, this, &PracticeWindow::cmdTestSound_Click);
+    for (QCheckBox* box : {m_speakBox, m_tonesBox})
+        connect(box, &QCheckBox::toggled, this, &PracticeWindow::showSpeech);
     choices->addWidget(leadInCaption);
     choices->addWidget(m_leadInBox);
     choices->addSpacing(32);
     choices->addWidget(m_speakBox);
+    choices->addSpacing(16);
+    choices->addWidget(m_tonesBox);
+    choices->addSpacing(16);
+    choices->addWidget(m_testSoundButton);
     choices->addStretch();
     layout->addSpacing(8);
     layout->addLayout(choices);
@@ -277,6 +308,10 @@ QWidget* PracticeWindow::buildPosePage()
     m_poseName->setAlignment(Qt::AlignCenter);
     m_phase = valueLabel(page, "lblPhase", Qt::white);
     m_phase->setAlignment(Qt::AlignCenter);
+    m_heldUp = valueLabel(page, "lblHeldUp", Style::lightYellow);
+    m_heldUp->setAlignment(Qt::AlignCenter);
+    m_heldUp->setWordWrap(true);
+    m_heldUp->hide();
     m_countdown = valueLabel(page, "lblCountdown");
     m_countdown->setAlignment(Qt::AlignCenter);
     m_progress = new QProgressBar(page);
@@ -301,6 +336,7 @@ QWidget* PracticeWindow::buildPosePage()
     cautionRow->addWidget(more);
     side->addWidget(m_poseName);
     side->addWidget(m_phase);
+    side->addWidget(m_heldUp);
     side->addWidget(m_countdown);
     side->addWidget(m_progress);
     side->addWidget(m_procedure, 1);
@@ -459,6 +495,47 @@ void PracticeWindow::cmdAgain_Click()
     showPlan();
 }
 
+void PracticeWindow::cmdTestSound_Click()
+{
+    if (m_tonesBox->isChecked())
+        m_app.platform().playTone(Tone::Begin);
+    if (m_speakBox->isChecked() && m_app.platform().speech().state == SpeechState::Ready)
+        m_app.platform().say(QStringLiteral("This is how the cues will sound."));
+}
+
+void PracticeWindow::showSpeech()
+{
+    m_speech = m_app.platform().speech();
+    QString tip;
+    switch (m_speech.state) {
+    case SpeechState::Starting:
+        tip = QStringLiteral("Starting the speech engine...");
+        break;
+    case SpeechState::Ready:
+        tip = QStringLiteral("The %1 speech engine is ready.").arg(m_speech.engine);
+        break;
+    case SpeechState::NoEngine:
+        tip = QStringLiteral("No speech engine is installed.");
+        break;
+    case SpeechState::Failed:
+        tip = QStringLiteral("The %1 speech engine could not start: %2").arg(m_speech.engine, m_speech.reason);
+        break;
+    }
+    const bool canSpeak = m_speech.state == SpeechState::Starting || m_speech.state == SpeechState::Ready;
+    if (!canSpeak && m_speakBox->isEnabled()) {
+        // The person's choice is kept for an engine that works; the box only shows there is none now.
+        m_speakBox->setEnabled(false);
+        m_speakBox->setChecked(false);
+    }
+    if (m_speakBox->toolTip() != tip)
+        m_speakBox->setToolTip(tip);
+    m_testSoundButton->setEnabled(m_tonesBox->isChecked() || m_speakBox->isChecked());
+    if (m_speech.state == SpeechState::Starting)
+        m_speechWatch.start();
+    else
+        m_speechWatch.stop();
+}
+
 void PracticeWindow::tick()
 {
     follow();
@@ -466,7 +543,23 @@ void PracticeWindow::tick()
 
 void PracticeWindow::follow()
 {
-    sound(m_session->update(m_app.platform().monotonicMs()));
+    Platform& platform = m_app.platform();
+    const qint64 sleptNow = platform.sleptMs();
+    const qint64 slept = sleptNow - std::exchange(m_sleptMs, sleptNow);
+    sound(m_session->update(platform.monotonicMs()));
+    const qint64 heldUp = m_session->heldUpMs();
+    if (heldUp != m_heldUpShown) {
+        m_heldUpShown = heldUp;
+        QString notice;
+        if (heldUp > 0) {
+            // The clock runs on in sleep, so a sleep is a gap too; most of the gap asleep makes it one.
+            notice = slept * 2 > heldUp ? QStringLiteral("Paused: the computer slept for ") + lengthInWords(slept)
+                                        : QStringLiteral("Paused: Astravida was held up for ") + lengthInWords(heldUp);
+            qCInfo(practiceLog, "%s, at pose %d", qUtf8Printable(notice), m_session->pose() + 1);
+        }
+        m_heldUp->setText(notice);
+        m_heldUp->setVisible(!notice.isEmpty());
+    }
     if (m_session->isRunning())
         m_timer.start();
     else
@@ -486,15 +579,18 @@ void PracticeWindow::sound(const QVector<PracticeCue>& cues)
     if (cues.isEmpty())
         return;
     Platform& platform = m_app.platform();
-    // Speech that has failed since the window opened gives way to the sound.
-    if (!m_speakBox->isChecked() || !platform.canSpeak()) {
-        const bool holdStartsOrEnds = std::any_of(cues.begin(), cues.end(), [](PracticeCue cue) {
-            return cue == PracticeCue::Begin || cue == PracticeCue::ChangeSides || cue == PracticeCue::Relax;
-        });
-        if (holdStartsOrEnds)
-            platform.soundCue();
-        return;
+    if (m_tonesBox->isChecked()) {
+        // Cues that arrive together sound as one: the last hold boundary among them.
+        for (auto cue = cues.rbegin(); cue != cues.rend(); ++cue) {
+            if (*cue == PracticeCue::Begin || *cue == PracticeCue::ChangeSides || *cue == PracticeCue::Relax) {
+                platform.playTone(*cue == PracticeCue::Begin ? Tone::Begin : Tone::End);
+                break;
+            }
+        }
     }
+    // Speech is asked each time: an engine that fails on the way falls silent, and the tones go on.
+    if (!m_speakBox->isChecked() || platform.speech().state != SpeechState::Ready)
+        return;
     // One utterance: a new one would cut short the one before.
     QStringList words;
     for (PracticeCue cue : cues) {
@@ -587,6 +683,7 @@ void PracticeWindow::keepPlanChoices()
     // Where no engine speaks, the box says nothing about the person's choice.
     if (m_speakBox->isEnabled())
         m_settings.speakCues = m_speakBox->isChecked();
+    m_settings.playTones = m_tonesBox->isChecked();
     savePracticeSettings(m_app.platform(), m_app.applicationName(), m_settings);
 }
 
@@ -595,6 +692,7 @@ void PracticeWindow::closeEvent(QCloseEvent* event)
     if (m_pages->currentIndex() == PlanPage)
         keepPlanChoices();
     m_timer.stop();
+    m_speechWatch.stop();
     if (m_screenKeptOn) {
         m_screenKeptOn = false;
         m_app.platform().keepScreenOn(false);

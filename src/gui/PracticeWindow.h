@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Platform.h"
 #include "core/PracticeSession.h"
 #include "core/PracticeSettings.h"
 #include "core/Reading.h"
@@ -47,6 +48,7 @@ public:
     void cmdCaution_Click();
     void cmdFullScreen_Click();
     void cmdAgain_Click();
+    void cmdTestSound_Click();
     // Brings the pose page up to the clock; the timer calls it while the session runs.
     void tick();
 
@@ -64,6 +66,8 @@ private:
     // After every event: the cues it passed sounded, the page showing the session, the timer and screen to match.
     void follow();
     void sound(const QVector<PracticeCue>& cues);
+    // The speech box as the engine now stands; asked again until the engine has started or failed.
+    void showSpeech();
     void showCautions(int asanaNumber);
     void keepPlanChoices();
     void growFonts();
@@ -76,7 +80,10 @@ private:
     std::unique_ptr<PracticeSession> m_session;
     QTimer m_timer;
     bool m_screenKeptOn = false;
-    bool m_speechAvailable = false;
+    SpeechStatus m_speech;
+    QTimer m_speechWatch;
+    qint64 m_sleptMs = 0; // the platform's sleep count at the last update
+    qint64 m_heldUpShown = 0;
     int m_posesShown = -1; // the pose whose texts are on the page
 
     QStackedWidget* m_pages = nullptr;
@@ -84,6 +91,8 @@ private:
     QVector<QSpinBox*> m_holdBoxes;
     QSpinBox* m_leadInBox = nullptr;
     QCheckBox* m_speakBox = nullptr;
+    QCheckBox* m_tonesBox = nullptr;
+    QPushButton* m_testSoundButton = nullptr;
     QPushButton* m_startButton = nullptr;
     QPushButton* m_closeButton = nullptr;
 
@@ -92,6 +101,7 @@ private:
     PosePicture* m_picture = nullptr;
     QLabel* m_poseName = nullptr;
     QLabel* m_phase = nullptr;
+    QLabel* m_heldUp = nullptr;
     QLabel* m_countdown = nullptr;
     QProgressBar* m_progress = nullptr;
     QPlainTextEdit* m_procedure = nullptr;

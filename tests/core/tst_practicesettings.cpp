@@ -32,28 +32,31 @@ void TestPracticeSettings::storedValuesReadBackOrFallBack_data()
     QTest::addColumn<int>("hold");
     QTest::addColumn<int>("leadIn");
     QTest::addColumn<bool>("speak");
+    QTest::addColumn<bool>("tones");
 
     const int own = asana(Garudasana).hold.seconds;
     QTest::newRow("nothing stored") << ""
-                                    << "" << own << DefaultLeadInSeconds << true;
+                                    << "" << own << DefaultLeadInSeconds << true << true;
     QTest::newRow("a chosen hold") << "HoldGarudasana"
-                                   << " 45 " << 45 << DefaultLeadInSeconds << true;
+                                   << " 45 " << 45 << DefaultLeadInSeconds << true << true;
     QTest::newRow("hold not a number") << "HoldGarudasana"
-                                       << "4x5" << own << DefaultLeadInSeconds << true;
+                                       << "4x5" << own << DefaultLeadInSeconds << true << true;
     QTest::newRow("hold too short") << "HoldGarudasana"
-                                    << "9" << own << DefaultLeadInSeconds << true;
+                                    << "9" << own << DefaultLeadInSeconds << true << true;
     QTest::newRow("hold too long") << "HoldGarudasana"
-                                   << "601" << own << DefaultLeadInSeconds << true;
+                                   << "601" << own << DefaultLeadInSeconds << true << true;
     QTest::newRow("no lead-in") << "LeadInSeconds"
-                                << "0" << own << 0 << true;
+                                << "0" << own << 0 << true << true;
     QTest::newRow("lead-in too long") << "LeadInSeconds"
-                                      << "31" << own << DefaultLeadInSeconds << true;
+                                      << "31" << own << DefaultLeadInSeconds << true << true;
     QTest::newRow("lead-in negative") << "LeadInSeconds"
-                                      << "-1" << own << DefaultLeadInSeconds << true;
+                                      << "-1" << own << DefaultLeadInSeconds << true << true;
     QTest::newRow("speech off") << "SpeakCues"
-                                << "false" << own << DefaultLeadInSeconds << false;
+                                << "false" << own << DefaultLeadInSeconds << false << true;
     QTest::newRow("speech damaged") << "SpeakCues"
-                                    << "\x01" << own << DefaultLeadInSeconds << true;
+                                    << "\x01" << own << DefaultLeadInSeconds << true << true;
+    QTest::newRow("tones off") << "PlayTones"
+                               << "false" << own << DefaultLeadInSeconds << true << false;
 }
 
 void TestPracticeSettings::storedValuesReadBackOrFallBack()
@@ -63,6 +66,7 @@ void TestPracticeSettings::storedValuesReadBackOrFallBack()
     QFETCH(int, hold);
     QFETCH(int, leadIn);
     QFETCH(bool, speak);
+    QFETCH(bool, tones);
     FakePlatform platform;
     if (!key.isEmpty())
         platform.settings.insert(practicePath(key), stored);
@@ -72,6 +76,7 @@ void TestPracticeSettings::storedValuesReadBackOrFallBack()
     QCOMPARE(settings.holdFor(Garudasana), hold);
     QCOMPARE(settings.leadInSeconds, leadIn);
     QCOMPARE(settings.speakCues, speak);
+    QCOMPARE(settings.playTones, tones);
 }
 
 void TestPracticeSettings::choicesSurviveASaveAndLoad()
@@ -81,6 +86,7 @@ void TestPracticeSettings::choicesSurviveASaveAndLoad()
     chosen.holdSeconds.insert(Garudasana, 90);
     chosen.leadInSeconds = 12;
     chosen.speakCues = false;
+    chosen.playTones = false;
     savePracticeSettings(platform, App, chosen);
     QCOMPARE(loadPracticeSettings(platform, App), chosen);
 
