@@ -238,11 +238,15 @@ def practise(program, env, sink, name, evidence):
                 # Cues are spoken once the engine is ready; it starts as the window opens, and under the sanitizers
                 # speech-dispatcher's thousands of voices take a minute or more to list.
                 speak = outside.find(practice, pyatspi.ROLE_CHECK_BOX, "Speak the cues")
+
+                def engine_told():
+                    # The box's tooltip, which AT-SPI gives as its description.
+                    speak.clear_cache()
+                    return None if "Starting" in speak.description else speak.description or "nothing"
                 asked = time.monotonic()
-                engine = outside.wait_for("the speech engine to start", lambda: not speak.clear_cache() and (
-                    speak.description if "Starting" not in speak.description else None), timeout=ENGINE_START_S)
+                engine = outside.wait_for("the speech engine to start", engine_told, timeout=ENGINE_START_S)
                 print("%s: the speech engine told '%s' after %.0f s" % (name, engine, time.monotonic() - asked))
-                if "is ready" not in engine:
+                if "is ready" not in engine and engine != "nothing":
                     problems.append("the speech engine did not start: '%s'" % engine)
                 watch.press(start)
                 started = watch.last_answer
@@ -252,6 +256,8 @@ def practise(program, env, sink, name, evidence):
                 plan_s = 2 * (LEAD_IN_S + HOLD_S)
                 watch.follow(countdown, pose_number, lambda pose, phase: pose >= 3 or "aused" in phase,
                              timeout=plan_s + 30)
+                # The last hold's closing tone is recorded whole before the practice stops, well within the lead-in.
+                time.sleep(SOUND_LATE_S + 0.5)
                 outside.press(outside.find(practice, pyatspi.ROLE_PUSH_BUTTON, "Stop"))
                 recording.stop()
                 done = outside.wait_for("the practice's closing page", lambda: next(
