@@ -138,7 +138,6 @@ PracticeWindow::PracticeWindow(Application& app, const Reading& reading, QWidget
     , m_reading(reading)
     , m_settings(loadPracticeSettings(app.platform(), app.applicationName()))
     , m_plan(practicePlan(reading.sign, m_settings))
-    , m_speech(app.platform().speech())
 {
     setObjectName(QStringLiteral("frmPractice"));
     setWindowTitle(Style::windowCaption);
@@ -505,23 +504,23 @@ void PracticeWindow::cmdTestSound_Click()
 
 void PracticeWindow::showSpeech()
 {
-    m_speech = m_app.platform().speech();
+    const SpeechStatus speech = m_app.platform().speech();
     QString tip;
-    switch (m_speech.state) {
+    switch (speech.state) {
     case SpeechState::Starting:
         tip = QStringLiteral("Starting the speech engine...");
         break;
     case SpeechState::Ready:
-        tip = QStringLiteral("The %1 speech engine is ready.").arg(m_speech.engine);
+        tip = QStringLiteral("The %1 speech engine is ready.").arg(speech.engine);
         break;
     case SpeechState::NoEngine:
         tip = QStringLiteral("No speech engine is installed.");
         break;
     case SpeechState::Failed:
-        tip = QStringLiteral("The %1 speech engine could not start: %2").arg(m_speech.engine, m_speech.reason);
+        tip = QStringLiteral("The %1 speech engine could not start: %2").arg(speech.engine, speech.reason);
         break;
     }
-    const bool canSpeak = m_speech.state == SpeechState::Starting || m_speech.state == SpeechState::Ready;
+    const bool canSpeak = speech.state == SpeechState::Starting || speech.state == SpeechState::Ready;
     if (!canSpeak && m_speakBox->isEnabled()) {
         // The person's choice is kept for an engine that works; the box only shows there is none now.
         m_speakBox->setEnabled(false);
@@ -530,7 +529,7 @@ void PracticeWindow::showSpeech()
     if (m_speakBox->toolTip() != tip)
         m_speakBox->setToolTip(tip);
     m_testSoundButton->setEnabled(m_tonesBox->isChecked() || m_speakBox->isChecked());
-    if (m_speech.state == SpeechState::Starting)
+    if (speech.state == SpeechState::Starting)
         m_speechWatch.start();
     else
         m_speechWatch.stop();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/Platform.h"
 #include "core/PracticeSession.h"
 #include "core/PracticeSettings.h"
 #include "core/Reading.h"
@@ -80,7 +79,6 @@ private:
     std::unique_ptr<PracticeSession> m_session;
     QTimer m_timer;
     bool m_screenKeptOn = false;
-    SpeechStatus m_speech;
     QTimer m_speechWatch;
     qint64 m_sleptMs = 0; // the platform's sleep count at the last update
     qint64 m_heldUpShown = 0;
