@@ -142,6 +142,9 @@ class Recording:
 
     def __init__(self, sink, path):
         self.path = path
+        # The start is placed by the file's first bytes, so none may be left from an earlier run.
+        if os.path.exists(path):
+            os.remove(path)
         self.process = subprocess.Popen(
             ["parecord", "--device=%s.monitor" % sink, "--raw", "--format=s16le", "--rate=%d" % RATE,
              "--channels=1", "--latency-msec=20", path], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
