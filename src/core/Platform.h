@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 
 class QPrinter;
 
@@ -44,6 +45,8 @@ public:
         = 0;
 
     virtual QDateTime now() = 0;
+    // The computer's own zone, with its history of offsets.
+    virtual QTimeZone timeZone() = 0;
     // Milliseconds from a clock that never jumps, for timing: now() follows the wall clock wherever it is set.
     virtual qint64 monotonicMs() = 0;
     virtual void seedRandom(quint32 seed) = 0;

@@ -182,6 +182,11 @@ QDateTime QtPlatform::now()
     return QDateTime::currentDateTime();
 }
 
+QTimeZone QtPlatform::timeZone()
+{
+    return QTimeZone::systemTimeZone();
+}
+
 qint64 QtPlatform::monotonicMs()
 {
     return m_clock.elapsed();
