@@ -87,8 +87,8 @@ BirthTimeDialog::BirthTimeDialog(const Reading& reading, const QTimeZone& zone, 
     m_answer->setWordWrap(true);
     m_answer->setTextFormat(Qt::PlainText);
     Style::label(this, "lblBirthTimeNote",
-        QStringLiteral("Times before 1970 may be an hour off in some zones, whose past offsets the system does not "
-                       "keep."),
+        QStringLiteral("Times before 1970 may be an hour off in some zones: the system's time-zone data keeps "
+                       "their past only in part."),
         {16, 154, 388, 30}, Beige, Style::verdana(8.25))
         ->setWordWrap(true);
 

@@ -467,6 +467,7 @@ void ReadingWindow::showSunNotice()
         m_sunNotice->setAccessibleName(QStringLiteral("Where the Sun was"));
         // Tab stops on it, showing a caret, so a screen reader reads it before the buttons that act on it.
         m_sunNotice->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        m_sunNotice->setFocusPolicy(Qt::StrongFocus);
         const struct
         {
             QPushButton*& button;

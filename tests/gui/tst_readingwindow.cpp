@@ -509,6 +509,7 @@ void tst_ReadingWindow::readsTheSunsSignWhenAsked()
         return;
     }
     QVERIFY(label && label->isVisible());
+    QVERIFY2((label->focusPolicy() & Qt::TabFocus) && !label->accessibleName().isEmpty(), "Tab and screen readers find it");
     QVERIFY2(label->text().startsWith(notice), qPrintable(label->text()));
     if (zone != "UTC") {
         QVERIFY2(label->text().endsWith("(11:10 UTC)."), qPrintable(label->text()));
