@@ -34,8 +34,7 @@ SunOnBirthday sunOnBirthday(const ReadingInput& input, const QTimeZone& zone);
 // What the reading window says of the reading's sign: why the Sun disagrees with the table, or, for a reading of the
 // Sun's sign, that it is one; empty when the table and the Sun agree. A cusp's moment is also given in the zone, by
 // the zone's name of the kind asked for.
-QString sunNotice(
-    const SunOnBirthday& sun, const Reading& reading, QTimeZone::NameType zoneName = QTimeZone::LongName);
+QString sunNotice(const SunOnBirthday& sun, const Reading& reading, QTimeZone::NameType zoneName = QTimeZone::LongName);
 
 // The line that tells a reading of the Sun's sign from the table's.
 QString readAsSunLine(const QString& sign);

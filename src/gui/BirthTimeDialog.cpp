@@ -82,8 +82,8 @@ BirthTimeDialog::BirthTimeDialog(const Reading& reading, const QTimeZone& zone, 
     m_zone->setGeometry(136, 82, 268, 22);
     caption(this, QStringLiteral("Time zone"), {16, 85, 112, 16}, m_zone);
 
-    m_answer = Style::label(this, "lblSunAnswer", QString(), {16, 116, 388, 34}, Style::yellow,
-        Style::verdana(8.25, true));
+    m_answer
+        = Style::label(this, "lblSunAnswer", QString(), {16, 116, 388, 34}, Style::yellow, Style::verdana(8.25, true));
     m_answer->setWordWrap(true);
     m_answer->setTextFormat(Qt::PlainText);
     Style::label(this, "lblBirthTimeNote",

@@ -129,8 +129,8 @@ void TestSunSign::saysWhereTheSunDisagreesWithTheTable_data()
     const auto birthday = [](int day, const char* month, int year) {
         return ReadingInput {QStringLiteral("ANNA"), day, QLatin1String(month), year};
     };
-    QTest::newRow("table agrees") << birthday(5, "March", 1980) << "Europe/Berlin"
-                                  << SunOnBirthday::Case::TableAgrees << QString() << QString();
+    QTest::newRow("table agrees") << birthday(5, "March", 1980) << "Europe/Berlin" << SunOnBirthday::Case::TableAgrees
+                                  << QString() << QString();
     QTest::newRow("table wrong all day")
         << birthday(21, "October", 1985) << "UTC" << SunOnBirthday::Case::WrongAllDay << "Libra"
         << "On 21 October 1985 the Sun was in Libra all day; the date table gives Scorpio.";

@@ -483,10 +483,12 @@ void tst_ReadingWindow::readsTheSunsSignWhenAsked_data()
     QTest::addColumn<QString>("sunSign"); // as read at 15:00 in Berlin on a cusp
     QTest::newRow("ordinary date") << 5 << 3 << 1980 << "UTC" << QString() << QString();
     QTest::newRow("table wrong all day")
-        << 21 << 10 << 1985 << "UTC" << "On 21 October 1985 the Sun was in Libra all day; the date table gives Scorpio."
+        << 21 << 10 << 1985 << "UTC"
+        << "On 21 October 1985 the Sun was in Libra all day; the date table gives Scorpio."
         << "Libra";
     QTest::newRow("cusp") << 20 << 3 << 1980 << "Europe/Berlin"
-                          << "The Sun moved from Pisces into Aries on 20 March 1980 at 12:10 " << "Aries";
+                          << "The Sun moved from Pisces into Aries on 20 March 1980 at 12:10 "
+                          << "Aries";
 }
 
 void tst_ReadingWindow::readsTheSunsSignWhenAsked()
@@ -509,7 +511,8 @@ void tst_ReadingWindow::readsTheSunsSignWhenAsked()
         return;
     }
     QVERIFY(label && label->isVisible());
-    QVERIFY2((label->focusPolicy() & Qt::TabFocus) && !label->accessibleName().isEmpty(), "Tab and screen readers find it");
+    QVERIFY2(
+        (label->focusPolicy() & Qt::TabFocus) && !label->accessibleName().isEmpty(), "Tab and screen readers find it");
     QVERIFY2(label->text().startsWith(notice), qPrintable(label->text()));
     if (zone != "UTC") {
         QVERIFY2(label->text().endsWith("(11:10 UTC)."), qPrintable(label->text()));
