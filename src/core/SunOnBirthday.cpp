@@ -38,9 +38,29 @@ QString offsetText(int seconds)
     return text;
 }
 
+// "Central European Time": Qt 6.4 has no everyday names and answers a generic name with the standard-time one,
+// "Central European Standard Time", which is wrong half the year in a zone with summer time.
+QString everydayName(const QTimeZone& zone, const QDateTime& moment)
+{
+    QString name = zone.displayName(QTimeZone::GenericTime, QTimeZone::LongName);
+    const QString standard = QStringLiteral(" Standard Time");
+    if (zone.hasDaylightTime() && name.endsWith(standard)
+        && name == zone.displayName(QTimeZone::StandardTime, QTimeZone::LongName))
+        name.replace(name.size() - standard.size(), standard.size(), QStringLiteral(" Time"));
+    return name.isEmpty() ? zone.displayName(moment, QTimeZone::LongName) : name;
+}
+
 } // namespace
 
-SunOnBirthday sunOnBirthday(const ReadingInput& input, const QTimeZone& zone)
+QTimeZone zoneOf(const QByteArray& id)
+{
+    if (id.isEmpty())
+        return QTimeZone::systemTimeZone();
+    const QTimeZone zone(id);
+    return zone.isValid() ? zone : QTimeZone::utc();
+}
+
+SunOnBirthday sunOnBirthday(const ReadingInput& input, const QByteArray& zoneId)
 {
     SunOnBirthday sun;
     const int month = monthNames().indexOf(input.month);
@@ -50,11 +70,14 @@ SunOnBirthday sunOnBirthday(const ReadingInput& input, const QTimeZone& zone)
         return sun;
     sun.tableSign = *tableSign;
     sun.date = date;
-    sun.zone = zone.isValid() ? zone : QTimeZone::utc();
+    sun.zoneId = zoneId;
 
-    const QDateTime start = date.startOfDay(sun.zone);
+    // The computer's own day in local time, so no QTimeZone is built (see above).
+    const QTimeZone zone = zoneId.isEmpty() ? QTimeZone() : zoneOf(zoneId);
+    const QDateTime start = zoneId.isEmpty() ? date.startOfDay() : date.startOfDay(zone);
+    const QDateTime end = zoneId.isEmpty() ? date.endOfDay() : date.endOfDay(zone);
     const int from = signIndexAt(start);
-    const int into = signIndexAt(date.endOfDay(sun.zone));
+    const int into = signIndexAt(end);
     const QStringList& signs = signNames();
     if (from == into) {
         if (signs[from] != sun.tableSign) {
@@ -80,11 +103,14 @@ QString sunNotice(const SunOnBirthday& sun, const Reading& reading, QTimeZone::N
         return QStringLiteral("On %1 the Sun was in %2 all day; the date table gives %3.")
             .arg(dateText(sun.date), sun.otherSign, sun.tableSign);
     case SunOnBirthday::Case::Cusp: {
-        const QDateTime local = toMinute(sun.entry.toTimeZone(sun.zone));
+        const QTimeZone zone = zoneOf(sun.zoneId);
+        const QDateTime local = toMinute(sun.entry.toTimeZone(zone));
         const QDateTime utc = toMinute(sun.entry.toUTC());
+        const QString name
+            = zoneName == QTimeZone::LongName ? everydayName(zone, local) : zone.displayName(local, zoneName);
         return QStringLiteral("The Sun moved from %1 into %2 on %3 at %4 %5 (%6 UTC).")
-            .arg(sun.fromSign, sun.intoSign, dateText(sun.date), local.toString(QStringLiteral("HH:mm")),
-                sun.zone.displayName(local, zoneName), utc.toString(QStringLiteral("HH:mm")));
+            .arg(sun.fromSign, sun.intoSign, dateText(sun.date), local.toString(QStringLiteral("HH:mm")), name,
+                utc.toString(QStringLiteral("HH:mm")));
     }
     case SunOnBirthday::Case::TableAgrees:
         break;

@@ -80,7 +80,7 @@ void Application::showReading(const ReadingInput& input)
         // Forgotten as soon as it closes, so the next reading never fills a window on its way out.
         connect(m_reading, &ReadingWindow::closed, this, [this] { m_reading.clear(); });
     }
-    m_reading->showReading(*reading, sunOnBirthday(input, m_platform.timeZone()));
+    m_reading->showReading(*reading, sunOnBirthday(input, m_platform.timeZoneId()));
 }
 
 void Application::showMainWindow()

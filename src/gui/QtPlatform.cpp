@@ -182,9 +182,9 @@ QDateTime QtPlatform::now()
     return QDateTime::currentDateTime();
 }
 
-QTimeZone QtPlatform::timeZone()
+QByteArray QtPlatform::timeZoneId()
 {
-    return QTimeZone::systemTimeZone();
+    return {};
 }
 
 qint64 QtPlatform::monotonicMs()

@@ -31,7 +31,7 @@ public:
     void writeSetting(
         const QString& application, const QString& section, const QString& key, const QString& value) override;
     QDateTime now() override;
-    QTimeZone timeZone() override;
+    QByteArray timeZoneId() override;
     qint64 monotonicMs() override;
     bool canSpeak() override;
     void say(const QString& text) override;

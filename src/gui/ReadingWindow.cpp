@@ -557,7 +557,7 @@ void ReadingWindow::cmdReadAsTable_Click()
 
 void ReadingWindow::cmdBirthTime_Click()
 {
-    BirthTimeDialog* dialog = BirthTimeDialog::showModal(m_reading, m_app.platform().timeZone(), this);
+    BirthTimeDialog* dialog = BirthTimeDialog::showModal(m_reading, zoneOf(m_app.platform().timeZoneId()), this);
     connect(dialog, &BirthTimeDialog::signChosen, this, &ReadingWindow::readAs);
 }
 

@@ -125,21 +125,23 @@ void TestSunSign::saysWhereTheSunDisagreesWithTheTable_data()
     QTest::addColumn<QString>("zone");
     QTest::addColumn<SunOnBirthday::Case>("verdict");
     QTest::addColumn<QString>("otherSign");
-    QTest::addColumn<QString>("notice"); // %1 stands for the zone's name at the moment of entry
+    QTest::addColumn<QString>("notice");
     const auto birthday = [](int day, const char* month, int year) {
         return ReadingInput {QStringLiteral("ANNA"), day, QLatin1String(month), year};
     };
     QTest::newRow("table agrees") << birthday(5, "March", 1980) << "Europe/Berlin" << SunOnBirthday::Case::TableAgrees
                                   << QString() << QString();
+    // In the computer's own zone, whichever it is: the Sun was in Libra all day everywhere.
     QTest::newRow("table wrong all day")
-        << birthday(21, "October", 1985) << "UTC" << SunOnBirthday::Case::WrongAllDay << "Libra"
+        << birthday(21, "October", 1985) << "" << SunOnBirthday::Case::WrongAllDay << "Libra"
         << "On 21 October 1985 the Sun was in Libra all day; the date table gives Scorpio.";
-    QTest::newRow("cusp") << birthday(20, "March", 1980) << "Europe/Berlin" << SunOnBirthday::Case::Cusp << "Aries"
-                          << "The Sun moved from Pisces into Aries on 20 March 1980 at 12:10 %1 (11:10 UTC).";
+    QTest::newRow("cusp")
+        << birthday(20, "March", 1980) << "Europe/Berlin" << SunOnBirthday::Case::Cusp << "Aries"
+        << "The Sun moved from Pisces into Aries on 20 March 1980 at 12:10 Central European Time (11:10 UTC).";
     // At 22:40 UTC on the 22nd: in Berlin's summer time that is already the 23rd, the table's Leo all day before.
     QTest::newRow("cusp after midnight in summer time")
         << birthday(23, "July", 1981) << "Europe/Berlin" << SunOnBirthday::Case::Cusp << "Cancer"
-        << "The Sun moved from Cancer into Leo on 23 July 1981 at 00:40 %1 (22:40 UTC).";
+        << "The Sun moved from Cancer into Leo on 23 July 1981 at 00:40 Central European Time (22:40 UTC).";
 }
 
 void TestSunSign::saysWhereTheSunDisagreesWithTheTable()
@@ -149,12 +151,10 @@ void TestSunSign::saysWhereTheSunDisagreesWithTheTable()
     QFETCH(SunOnBirthday::Case, verdict);
     QFETCH(QString, otherSign);
     QFETCH(QString, notice);
-    const SunOnBirthday sun = sunOnBirthday(input, QTimeZone(zone.toLatin1()));
+    const SunOnBirthday sun = sunOnBirthday(input, zone.toLatin1());
     QCOMPARE(sun.verdict, verdict);
     QCOMPARE(sun.otherSign, otherSign);
     const Reading reading = *makeReading(input);
-    if (sun.entry.isValid())
-        notice = notice.arg(sun.zone.displayName(sun.entry, QTimeZone::LongName));
     QCOMPARE(sunNotice(sun, reading), notice);
 
     // Read as the Sun's sign, the reading says so instead, and its way back is the table's.
