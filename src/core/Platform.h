@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 
 class QPrinter;
 
@@ -55,6 +56,9 @@ public:
         = 0;
 
     virtual QDateTime now() = 0;
+    // The computer's own zone as an id ("Europe/Berlin"), empty where it is the machine's local time: the program
+    // then keeps to the C library's local time and builds no QTimeZone for it (see SunOnBirthday.h).
+    virtual QByteArray timeZoneId() = 0;
     // Milliseconds from a clock that never jumps and runs on while the machine sleeps, for timing: now() follows the
     // wall clock wherever it is set.
     virtual qint64 monotonicMs() = 0;

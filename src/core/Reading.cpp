@@ -16,7 +16,15 @@ QString text(const char* value)
 std::optional<Reading> makeReading(const ReadingInput& input)
 {
     const std::optional<QString> sign = signForPositions(monthNames().indexOf(input.month), input.day - 1);
-    const SignProfile* profile = sign ? findSignProfile(*sign) : nullptr;
+    if (!sign)
+        return std::nullopt;
+    return makeReading(input, *sign);
+}
+
+std::optional<Reading> makeReading(const ReadingInput& input, const QString& sign)
+{
+    const std::optional<QString> tableSign = signForPositions(monthNames().indexOf(input.month), input.day - 1);
+    const SignProfile* profile = tableSign ? findSignProfile(sign) : nullptr;
     const ElementConstitution* constitution
         = profile ? findElementConstitution(text(profile->characteristics.element)) : nullptr;
     if (!profile || !constitution)
@@ -28,7 +36,8 @@ std::optional<Reading> makeReading(const ReadingInput& input)
     const ElementConstitution& e = *constitution;
     Reading reading;
     reading.input = input;
-    reading.sign = *sign;
+    reading.sign = sign;
+    reading.tableSign = *tableSign;
     reading.picture = sunSignPicture(profile->number);
     reading.element = text(c.element);
     reading.luckyNumber = text(c.luckyNumber);
@@ -63,6 +72,6 @@ std::optional<Reading> makeReading(const ReadingInput& input)
     reading.focus = text(r.focus);
     reading.variety = text(r.variety);
     reading.fitnessAdvice = text(w.fitness);
-    reading.asanas = recommendedAsanas(*sign);
+    reading.asanas = recommendedAsanas(sign);
     return reading;
 }

@@ -26,6 +26,9 @@ struct Reading
 {
     ReadingInput input;
     QString sign;
+    // The sign the date table gives the input's date. Another sign is read only at the person's asking, when the
+    // Sun was in it on the birthday.
+    QString tableSign;
     QString picture; // resource path of the sign's picture
 
     QString element; // also the constitution type
@@ -66,7 +69,11 @@ struct Reading
     QString fitnessAdvice;
 
     QVector<RecommendedAsana> asanas;
+
+    bool readAsSunSign() const { return !tableSign.isEmpty() && sign != tableSign; }
 };
 
 // The reading of the sign the input's month and day fall under; nothing when they name no day of the year.
 std::optional<Reading> makeReading(const ReadingInput& input);
+// The same name and date read as the sign chosen, one of the twelve; nothing for any other name.
+std::optional<Reading> makeReading(const ReadingInput& input, const QString& sign);

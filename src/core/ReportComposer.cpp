@@ -2,6 +2,7 @@
 
 #include "core/Reading.h"
 #include "core/SitePages.h"
+#include "core/SunOnBirthday.h"
 
 #include <iterator>
 
@@ -157,7 +158,11 @@ QVector<ReportRun> composeReport(const Reading& reading)
         2);
 
     sectionHeading(report, "Sun Sign Characteristics");
-    labelledFields(report, reading, std::begin(Characteristics), std::end(Characteristics));
+    const LabelledField* afterSign = std::begin(Characteristics) + 1;
+    labelledFields(report, reading, std::begin(Characteristics), afterSign);
+    if (reading.readAsSunSign())
+        report.value(readAsSunLine(reading.sign), 2);
+    labelledFields(report, reading, afterSign, std::end(Characteristics));
 
     sectionHeading(report, "Health Ailments");
     labelledFields(report, reading, std::begin(Health), std::end(Health));

@@ -3,6 +3,7 @@
 #include "core/Platform.h"
 #include "core/Reading.h"
 #include "core/SitePages.h"
+#include "core/SunOnBirthday.h"
 #include "core/UpdateReminder.h"
 #include "gui/AboutDialog.h"
 #include "gui/ClosingScreen.h"
@@ -79,7 +80,7 @@ void Application::showReading(const ReadingInput& input)
         // Forgotten as soon as it closes, so the next reading never fills a window on its way out.
         connect(m_reading, &ReadingWindow::closed, this, [this] { m_reading.clear(); });
     }
-    m_reading->showReading(*reading);
+    m_reading->showReading(*reading, sunOnBirthday(input, m_platform.timeZoneId()));
 }
 
 void Application::showMainWindow()

@@ -199,6 +199,11 @@ QDateTime QtPlatform::now()
     return QDateTime::currentDateTime();
 }
 
+QByteArray QtPlatform::timeZoneId()
+{
+    return {};
+}
+
 qint64 QtPlatform::monotonicMs()
 {
     return bootTimeMs() - m_bootStartMs;

@@ -30,6 +30,7 @@ public:
     void writeSetting(
         const QString& application, const QString& section, const QString& key, const QString& value) override;
     QDateTime now() override;
+    QByteArray timeZoneId() override;
     qint64 monotonicMs() override;
     qint64 sleptMs() override;
     SpeechStatus speech() override;

@@ -1,9 +1,11 @@
 #include "gui/ReadingWindow.h"
 
+#include "core/Platform.h"
 #include "core/PracticeSettings.h"
 #include "core/SitePages.h"
 #include "gui/Application.h"
 #include "gui/AsanaBrowser.h"
+#include "gui/BirthTimeDialog.h"
 #include "gui/Menus.h"
 #include "gui/PracticeSheetActions.h"
 #include "gui/Promotions.h"
@@ -20,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include <iterator>
@@ -57,7 +60,8 @@ struct Row
 };
 
 const Row CharacteristicsRows[] = {
-    {"Your Sun Sign", {24, 24}, "lblSunSign", {208, 22, 330, 22}, Look::SignName, &Reading::sign},
+    // Wide enough for the longest name; the notice's buttons stand beside it.
+    {"Your Sun Sign", {24, 24}, "lblSunSign", {208, 22, 120, 22}, Look::SignName, &Reading::sign},
     {"Element", {24, 53}, "lblSunSignElement", {208, 53, 330, 17}, Look::Value, &Reading::element},
     {"Lucky Number", {24, 82}, "lblSunSignNumber", {208, 82, 330, 17}, Look::Value, &Reading::luckyNumber},
     {"Lucky Color", {24, 110}, "lblSunSignColor", {208, 110, 330, 17}, Look::Value, &Reading::luckyColor, "Label19"},
@@ -284,12 +288,17 @@ void ReadingWindow::buildBanner(QWidget* central)
 
 void ReadingWindow::buildCharacteristicsTab(QWidget* frame)
 {
+    m_characteristics = frame;
     // The Lucky Color heading: looks like the other headings, but Tab still reaches it.
     for (LinkLabel* link : addRows(m_fields, frame, std::begin(CharacteristicsRows), std::end(CharacteristicsRows))) {
         link->setHandPointer(false);
         connect(link, &LinkLabel::clicked, this, [this] { m_app.openSitePage(SitePage::CoBrand); });
     }
 
+    for (const ReadingField& field : std::as_const(m_fields)) {
+        if (field.value == &Reading::sign)
+            m_signName = static_cast<QLabel*>(field.control);
+    }
     QLabel* famous = heading(frame, QStringLiteral("Famous Personalities born under this sign"), {24, 264});
     famous->setWordWrap(true);
     famous->setGeometry(24, 264, 176, 30);
@@ -419,7 +428,16 @@ void ReadingWindow::buildPracticeMenu()
         });
 }
 
-void ReadingWindow::showReading(const Reading& reading)
+void ReadingWindow::showReading(const Reading& reading, const SunOnBirthday& sun)
+{
+    m_sun = sun;
+    fill(reading);
+    Style::centreOnScreen(this);
+    show();
+    activateWindow();
+}
+
+void ReadingWindow::fill(const Reading& reading)
 {
     m_reading = reading;
     for (const ReadingField& field : std::as_const(m_fields)) {
@@ -433,10 +451,66 @@ void ReadingWindow::showReading(const Reading& reading)
     m_signPicture->setPixmap(Style::picture(reading.picture, m_signPicture->devicePixelRatio()));
     m_signPicture->setAccessibleName(reading.sign);
     m_asanaBrowser->showSign(reading.sign, reading.asanas);
+    showSunNotice();
+}
 
-    Style::centreOnScreen(this);
-    show();
-    activateWindow();
+void ReadingWindow::showSunNotice()
+{
+    const QString notice = sunNotice(m_sun, m_reading);
+    if (notice.isEmpty() && !m_sunNotice)
+        return;
+    if (!m_sunNotice) {
+        // A line of its own between the tab strip and the first row, so nothing there moves or is hidden.
+        m_sunNotice = Style::label(
+            m_characteristics, "lblSunNotice", QString(), {24, 3, 736, 16}, Style::lightYellow, Style::verdana(8.25));
+        m_sunNotice->setTextFormat(Qt::PlainText);
+        m_sunNotice->setAccessibleName(QStringLiteral("Where the Sun was"));
+        // Tab stops on it, showing a caret, so a screen reader reads it before the buttons that act on it.
+        m_sunNotice->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        m_sunNotice->setFocusPolicy(Qt::StrongFocus);
+        const struct
+        {
+            QPushButton*& button;
+            const char* name;
+            void (ReadingWindow::*handler)();
+        } buttons[] = {
+            {m_readAsSun, "cmdReadAsSun", &ReadingWindow::cmdReadAsSun_Click},
+            {m_readAsTable, "cmdReadAsTable", &ReadingWindow::cmdReadAsTable_Click},
+            {m_birthTime, "cmdBirthTime", &ReadingWindow::cmdBirthTime_Click},
+        };
+        // Right after the tab strip, ahead of the rows built before them.
+        QWidget* previous = m_tabs->tabBar();
+        setTabOrder(previous, m_sunNotice);
+        previous = m_sunNotice;
+        for (const auto& b : buttons) {
+            b.button = Style::linkButton(m_characteristics, b.name, Qt::white);
+            connect(b.button, &QPushButton::clicked, this, b.handler);
+            setTabOrder(previous, b.button);
+            previous = b.button;
+        }
+        m_birthTime->setText(QStringLiteral("Birth Time..."));
+    }
+    // A zone with a long name is named short, so the line still fits.
+    const bool fits = m_sunNotice->fontMetrics().horizontalAdvance(notice) <= m_sunNotice->width();
+    m_sunNotice->setText(fits ? notice : sunNotice(m_sun, m_reading, QTimeZone::ShortName));
+    m_sunNotice->setAccessibleDescription(notice);
+    m_sunNotice->setVisible(!notice.isEmpty());
+
+    const bool readAsSun = m_reading.readAsSunSign();
+    const bool offer = m_sun.verdict != SunOnBirthday::Case::TableAgrees;
+    m_readAsSun->setText(QStringLiteral("Read as ") + m_sun.otherSign);
+    m_readAsTable->setText(QStringLiteral("Read as ") + m_reading.tableSign);
+    m_readAsSun->setVisible(offer && !readAsSun);
+    m_readAsTable->setVisible(readAsSun);
+    m_birthTime->setVisible(m_sun.verdict == SunOnBirthday::Case::Cusp);
+    // Beside the sign's name, in a row.
+    int left = m_signName->geometry().right() + 9;
+    for (QPushButton* button : {m_readAsSun, m_readAsTable, m_birthTime}) {
+        if (button->isHidden())
+            continue;
+        button->setGeometry(left, 22, button->sizeHint().width(), 22);
+        left += button->width() + 4;
+    }
 }
 
 void ReadingWindow::cmdPrint_Click()
@@ -469,6 +543,28 @@ void ReadingWindow::cmdExit_Click()
 void ReadingWindow::cmdPractice_Click()
 {
     m_app.showPractice(m_reading, this);
+}
+
+void ReadingWindow::cmdReadAsSun_Click()
+{
+    readAs(m_sun.otherSign);
+}
+
+void ReadingWindow::cmdReadAsTable_Click()
+{
+    readAs(m_reading.tableSign);
+}
+
+void ReadingWindow::cmdBirthTime_Click()
+{
+    BirthTimeDialog* dialog = BirthTimeDialog::showModal(m_reading, zoneOf(m_app.platform().timeZoneId()), this);
+    connect(dialog, &BirthTimeDialog::signChosen, this, &ReadingWindow::readAs);
+}
+
+void ReadingWindow::readAs(const QString& sign)
+{
+    if (const std::optional<Reading> reading = makeReading(m_reading.input, sign))
+        fill(*reading);
 }
 
 void ReadingWindow::keyPressEvent(QKeyEvent* event)

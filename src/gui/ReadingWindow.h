@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Reading.h"
+#include "core/SunOnBirthday.h"
 
 #include <QMainWindow>
 #include <QVector>
@@ -25,8 +26,9 @@ class ReadingWindow : public QMainWindow
 public:
     explicit ReadingWindow(Application& app);
 
-    // Fills every field from the reading and shows the window, modeless and centred.
-    void showReading(const Reading& reading);
+    // Fills every field from the reading and shows the window, modeless and centred, with what the Sun says of the
+    // birthday where it disagrees with the date table.
+    void showReading(const Reading& reading, const SunOnBirthday& sun = {});
     const Reading& reading() const { return m_reading; }
 
     void cmdPrint_Click();
@@ -35,6 +37,9 @@ public:
     void cmdBack_Click();
     void cmdExit_Click();
     void cmdPractice_Click();
+    void cmdReadAsSun_Click();
+    void cmdReadAsTable_Click();
+    void cmdBirthTime_Click();
 
 signals:
     // The window has been closed and is about to be destroyed.
@@ -54,6 +59,20 @@ private:
     QWidget* buildBottomStrip(QWidget* central);
     void buildMenus();
     void buildPracticeMenu();
+    // Every tab, the asana browser and all the report, practice and sheet take from the reading.
+    void fill(const Reading& reading);
+    // The same name and date read as another sign, in place.
+    void readAs(const QString& sign);
+    // Built the first time there is something to say, above the sign.
+    void showSunNotice();
+
+    QWidget* m_characteristics = nullptr;
+    QLabel* m_signName = nullptr;
+    SunOnBirthday m_sun;
+    QLabel* m_sunNotice = nullptr;
+    QPushButton* m_readAsSun = nullptr;
+    QPushButton* m_readAsTable = nullptr;
+    QPushButton* m_birthTime = nullptr;
 
     Application& m_app;
     Reading m_reading;

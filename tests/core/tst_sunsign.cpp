@@ -1,6 +1,11 @@
+#include "core/SunOnBirthday.h"
+#include "core/SunPosition.h"
 #include "core/SunSign.h"
 
 #include <QTest>
+
+Q_DECLARE_METATYPE(ReadingInput)
+Q_DECLARE_METATYPE(SunOnBirthday::Case)
 
 class TestSunSign : public QObject
 {
@@ -11,6 +16,10 @@ private slots:
     void ignoresPositionsOutsideTheLists_data();
     void ignoresPositionsOutsideTheLists();
     void namesTheSignsInZodiacOrder();
+    void sunEntersSignsWhenTheAlmanacSays_data();
+    void sunEntersSignsWhenTheAlmanacSays();
+    void saysWhereTheSunDisagreesWithTheTable_data();
+    void saysWhereTheSunDisagreesWithTheTable();
 };
 
 void TestSunSign::mapsEveryDayOfTheYear_data()
@@ -82,6 +91,79 @@ void TestSunSign::namesTheSignsInZodiacOrder()
     QCOMPARE(signNames(),
         QStringList({"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio", "Sagittarius",
             "Capricorn", "Aquarius", "Pisces"}));
+}
+
+void TestSunSign::sunEntersSignsWhenTheAlmanacSays_data()
+{
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<QDateTime>("almanac");
+    const auto utc = [](int year, int month, int day, int hour, int minute) {
+        return QDateTime(QDate(year, month, day), QTime(hour, minute), QTimeZone::utc());
+    };
+    QTest::newRow("Aries 1980") << 0.0 << utc(1980, 3, 20, 11, 10);
+    QTest::newRow("March equinox 2000") << 0.0 << utc(2000, 3, 20, 7, 35);
+    QTest::newRow("June solstice 2000") << 90.0 << utc(2000, 6, 21, 1, 48);
+    QTest::newRow("September equinox 2000") << 180.0 << utc(2000, 9, 22, 17, 27);
+    QTest::newRow("December solstice 2000") << 270.0 << utc(2000, 12, 21, 13, 37);
+    QTest::newRow("March equinox 2024") << 0.0 << utc(2024, 3, 20, 3, 6);
+    QTest::newRow("June solstice 2024") << 90.0 << utc(2024, 6, 20, 20, 51);
+    QTest::newRow("September equinox 2024") << 180.0 << utc(2024, 9, 22, 12, 44);
+    QTest::newRow("December solstice 2024") << 270.0 << utc(2024, 12, 21, 9, 20);
+}
+
+void TestSunSign::sunEntersSignsWhenTheAlmanacSays()
+{
+    QFETCH(double, longitude);
+    QFETCH(QDateTime, almanac);
+    const QDateTime entry = sunReaches(longitude, almanac.addDays(-3));
+    QVERIFY2(qAbs(entry.secsTo(almanac)) <= 120, qPrintable(entry.toString(Qt::ISODate)));
+}
+
+void TestSunSign::saysWhereTheSunDisagreesWithTheTable_data()
+{
+    QTest::addColumn<ReadingInput>("input");
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<SunOnBirthday::Case>("verdict");
+    QTest::addColumn<QString>("otherSign");
+    QTest::addColumn<QString>("notice");
+    const auto birthday = [](int day, const char* month, int year) {
+        return ReadingInput {QStringLiteral("ANNA"), day, QLatin1String(month), year};
+    };
+    QTest::newRow("table agrees") << birthday(5, "March", 1980) << "Europe/Berlin" << SunOnBirthday::Case::TableAgrees
+                                  << QString() << QString();
+    // In the computer's own zone, whichever it is: the Sun was in Libra all day everywhere.
+    QTest::newRow("table wrong all day")
+        << birthday(21, "October", 1985) << "" << SunOnBirthday::Case::WrongAllDay << "Libra"
+        << "On 21 October 1985 the Sun was in Libra all day; the date table gives Scorpio.";
+    QTest::newRow("cusp")
+        << birthday(20, "March", 1980) << "Europe/Berlin" << SunOnBirthday::Case::Cusp << "Aries"
+        << "The Sun moved from Pisces into Aries on 20 March 1980 at 12:10 Central European Time (11:10 UTC).";
+    // At 22:40 UTC on the 22nd: in Berlin's summer time that is already the 23rd, the table's Leo all day before.
+    QTest::newRow("cusp after midnight in summer time")
+        << birthday(23, "July", 1981) << "Europe/Berlin" << SunOnBirthday::Case::Cusp << "Cancer"
+        << "The Sun moved from Cancer into Leo on 23 July 1981 at 00:40 Central European Time (22:40 UTC).";
+}
+
+void TestSunSign::saysWhereTheSunDisagreesWithTheTable()
+{
+    QFETCH(ReadingInput, input);
+    QFETCH(QString, zone);
+    QFETCH(SunOnBirthday::Case, verdict);
+    QFETCH(QString, otherSign);
+    QFETCH(QString, notice);
+    const SunOnBirthday sun = sunOnBirthday(input, zone.toLatin1());
+    QCOMPARE(sun.verdict, verdict);
+    QCOMPARE(sun.otherSign, otherSign);
+    const Reading reading = *makeReading(input);
+    QCOMPARE(sunNotice(sun, reading), notice);
+
+    // Read as the Sun's sign, the reading says so instead, and its way back is the table's.
+    if (!otherSign.isEmpty()) {
+        const Reading readAsSun = *makeReading(input, otherSign);
+        QCOMPARE(readAsSun.sign, otherSign);
+        QCOMPARE(readAsSun.tableSign, reading.sign);
+        QCOMPARE(sunNotice(sun, readAsSun), "Read as " + otherSign + ", the Sun's sign on your birthday");
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSunSign)

@@ -5,6 +5,7 @@
 #include "core/SitePages.h"
 #include "core/SunSign.h"
 #include "gui/AsanaBrowser.h"
+#include "gui/BirthTimeDialog.h"
 #include "gui/ClosingScreen.h"
 #include "gui/MainWindow.h"
 #include "gui/ReadingWindow.h"
@@ -20,6 +21,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTextBrowser>
+#include <QTimeEdit>
 
 namespace {
 
@@ -96,6 +99,8 @@ private slots:
     void menuItemsOpenTheirPages_data();
     void menuItemsOpenTheirPages();
     void backReturnsToTheMainWindowWithTheInputKept();
+    void readsTheSunsSignWhenAsked_data();
+    void readsTheSunsSignWhenAsked();
 };
 
 void tst_ReadingWindow::initTestCase()
@@ -466,6 +471,85 @@ void tst_ReadingWindow::backReturnsToTheMainWindowWithTheInputKept()
     QCOMPARE(visibleSignFrames(next), QStringList {"fraAries"});
     QCOMPARE(next->findChild<QTabWidget*>("SSTab1")->currentIndex(), 0);
     QVERIFY(!t.main()->isVisible());
+}
+
+void tst_ReadingWindow::readsTheSunsSignWhenAsked_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("notice"); // the start of it; none on an ordinary date
+    QTest::addColumn<QString>("sunSign"); // as read at 15:00 in Berlin on a cusp
+    QTest::newRow("ordinary date") << 5 << 3 << 1980 << "UTC" << QString() << QString();
+    QTest::newRow("table wrong all day")
+        << 21 << 10 << 1985 << "UTC"
+        << "On 21 October 1985 the Sun was in Libra all day; the date table gives Scorpio."
+        << "Libra";
+    QTest::newRow("cusp") << 20 << 3 << 1980 << "Europe/Berlin"
+                          << "The Sun moved from Pisces into Aries on 20 March 1980 at 12:10 "
+                          << "Aries";
+}
+
+void tst_ReadingWindow::readsTheSunsSignWhenAsked()
+{
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(QString, zone);
+    QFETCH(QString, notice);
+    QFETCH(QString, sunSign);
+    TestApp t;
+    t.platform.setTimeZoneId(zone.toLatin1());
+    QVERIFY(t.start());
+    ReadingWindow* window = t.read(day, month, year);
+    QVERIFY(window);
+    const Reading table = window->reading();
+    auto* label = window->findChild<QLabel*>("lblSunNotice");
+    if (notice.isEmpty()) {
+        QVERIFY2(!label || label->isHidden(), "an ordinary date has nothing to say");
+        return;
+    }
+    QVERIFY(label && label->isVisible());
+    QVERIFY2(
+        (label->focusPolicy() & Qt::TabFocus) && !label->accessibleName().isEmpty(), "Tab and screen readers find it");
+    QVERIFY2(label->text().startsWith(notice), qPrintable(label->text()));
+    if (zone != "UTC") {
+        QVERIFY2(label->text().endsWith("(11:10 UTC)."), qPrintable(label->text()));
+        child<QPushButton>(window, "cmdBirthTime")->click();
+        auto* dialog = child<BirthTimeDialog>(window, "frmBirthTime");
+        QVERIFY(dialog);
+        child<QTimeEdit>(dialog, "txtBirthTime")->setTime(QTime(15, 0));
+        child<QComboBox>(dialog, "cboTimeZone")->setCurrentText("Europe/Berlin");
+        QCOMPARE(child<QLabel>(dialog, "lblSunAnswer")->text(),
+            QStringLiteral("At 15:00 in Europe/Berlin (UTC+1) the Sun was at 0\u00b0 7\u2032 Aries"));
+        QCOMPARE(child<QPushButton>(dialog, "cmdKeepSign")->text(), "Keep Pisces");
+        child<QPushButton>(dialog, "cmdReadAsSun")->click();
+    } else {
+        QCOMPARE(child<QPushButton>(window, "cmdReadAsSun")->text(), "Read as " + sunSign);
+        child<QPushButton>(window, "cmdReadAsSun")->click();
+    }
+
+    // Every tab, the asanas and the report follow the Sun's sign; the input, and so a saved file, stays as it was.
+    const Reading read = window->reading();
+    QCOMPARE(read.sign, sunSign);
+    QCOMPARE(read.input, table.input);
+    for (const auto& [control, value] : Fields)
+        QCOMPARE(shown(window, control), read.*value);
+    QCOMPARE(visibleSignFrames(window), QStringList {"fra" + sunSign});
+    QCOMPARE(label->text(), "Read as " + sunSign + ", the Sun's sign on your birthday");
+    window->cmdPrint_Click();
+    auto* report = child<QTextBrowser>(window->findChild<QWidget*>("frmSave"), "RTB");
+    QVERIFY(report);
+    QVERIFY(report->toPlainText().contains(
+        "Your Sun Sign :-" + sunSign + "\n\nRead as " + sunSign + ", the Sun's sign on your birthday\n\nElement :-"));
+    report->window()->close();
+
+    // And back to the table's.
+    child<QPushButton>(window, "cmdReadAsTable")->click();
+    QCOMPARE(window->reading().sign, table.sign);
+    QCOMPARE(shown(window, "lblSunSignYourSunSign"), table.sign);
+    QVERIFY(label->text().startsWith(notice));
 }
 
 QTEST_MAIN(tst_ReadingWindow)

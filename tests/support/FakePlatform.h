@@ -25,6 +25,7 @@ public:
     // The next print dialog is accepted (printing into a PDF at pdfPath) or cancelled.
     void setNextPrint(bool accepted, const QString& pdfPath = {});
     void setNow(const QDateTime& now) { m_now = now; }
+    void setTimeZoneId(const QByteArray& id) { m_timeZoneId = id; }
     // Draws for random(); once they run out, random() answers 0.
     void queueRandom(double draw) { m_draws.enqueue(draw); }
     void setAnotherInstanceRunning(bool running) { m_anotherInstance = running; }
@@ -69,6 +70,7 @@ public:
     void writeSetting(
         const QString& application, const QString& section, const QString& key, const QString& value) override;
     QDateTime now() override { return m_now; }
+    QByteArray timeZoneId() override { return m_timeZoneId; }
     qint64 monotonicMs() override { return m_clockMs; }
     qint64 sleptMs() override { return m_sleptMs; }
     SpeechStatus speech() override { return m_speech; }
@@ -87,6 +89,7 @@ private:
     QQueue<QPair<bool, QString>> m_prints;
     QQueue<double> m_draws;
     QDateTime m_now {QDate(2026, 1, 15), QTime(10, 30)};
+    QByteArray m_timeZoneId = "UTC";
     bool m_anotherInstance = false;
     qint64 m_clockMs = 1000000;
     qint64 m_sleptMs = 0;

@@ -40,6 +40,20 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
     return result;
 }
 
+QPushButton* linkButton(QWidget* parent, const char* name, const QColor& colour)
+{
+    auto* result = new QPushButton(parent);
+    result->setObjectName(QLatin1String(name));
+    result->setFlat(true);
+    result->setAutoDefault(false);
+    result->setFont(verdana(8.25, false, true));
+    result->setCursor(Qt::PointingHandCursor);
+    QPalette palette = result->palette();
+    palette.setColor(QPalette::ButtonText, colour);
+    result->setPalette(palette);
+    return result;
+}
+
 QPlainTextEdit* textBox(QWidget* parent, const char* name, const QRect& geometry)
 {
     auto* box = new QPlainTextEdit(parent);
