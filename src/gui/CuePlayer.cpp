@@ -162,8 +162,8 @@ public:
     }
 
 private:
-    // Beside the program in the build tree; in the installed tree, in the program's own folder under the libraries,
-    // found from the program's folder so that any prefix works.
+    // Beside the program in the build tree; once installed, in its plugins folder under the libraries, found from the
+    // program's folder so that any prefix works.
     static QString toneModulePath()
     {
         const QDir programFolder(QCoreApplication::applicationDirPath());
