@@ -1,16 +1,21 @@
 #include "gui/CuePlayer.h"
 
+#include "tones/TonePlayer.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLibrary>
 #include <QLoggingCategory>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QSoundEffect>
 #include <QTextToSpeech>
 #include <QThread>
 #include <QTimer>
-#include <QUrl>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -21,11 +26,6 @@ Q_LOGGING_CATEGORY(practiceLog, "astravida.practice")
 constexpr qint64 LateMs = 1000;
 // How long the destructor gives each thread; a service that holds one longer is left behind.
 constexpr int LeaveBehindMs = 1000;
-
-const char* toneName(Tone tone)
-{
-    return tone == Tone::Begin ? "begin" : "end";
-}
 
 } // namespace
 
@@ -135,35 +135,48 @@ private:
     bool m_started = false;
 };
 
-// Owns the two tones on the tone thread: Qt 6.4 connects to PulseAudio synchronously when the first is made.
+// Loads the tone module and owns its player on the tone thread.
 class ToneWorker : public QObject
 {
 public:
+    // The module, not the program, links Qt Multimedia: its libraries and the sound server's client cost 3 MB of
+    // resident memory, which a start-up that never opens a practice must not pay (the peak memory at start-up, held
+    // to 1.5 times a bare Qt window). Loading it here keeps that cost, and the sound server's synchronous connection,
+    // off the window's thread too.
     void start()
     {
-        for (Tone tone : {Tone::Begin, Tone::End}) {
-            auto* effect = new QSoundEffect(this);
-            effect->setSource(QUrl(QStringLiteral("qrc:/assets/sounds/%1.wav").arg(QLatin1String(toneName(tone)))));
-            connect(effect, &QSoundEffect::statusChanged, this, [this, effect] {
-                if (effect->status() == QSoundEffect::Error && !m_failed) {
-                    m_failed = true;
-                    qCWarning(practiceLog, "The tones cannot sound: no sound server takes them");
-                }
-            });
-            m_effects[int(tone)] = effect;
+        QLibrary module(toneModulePath());
+        const auto make = reinterpret_cast<MakeTonePlayer>(module.resolve(ASTRAVIDA_TONES_ENTRY));
+        if (!make) {
+            qCWarning(practiceLog, "The tones cannot sound: %s", qUtf8Printable(module.errorString()));
+            return;
         }
+        // Never unloaded: a thread left behind may still be inside it as the process ends.
+        m_player.reset(make());
     }
 
     void play(Tone tone)
     {
-        QSoundEffect* effect = m_effects[int(tone)];
-        qCDebug(practiceLog, "Tone %s: %s", toneName(tone), effect->isLoaded() ? "playing" : "playing once loaded");
-        effect->play();
+        if (m_player)
+            m_player->play(tone);
     }
 
 private:
-    QSoundEffect* m_effects[2] = {};
-    bool m_failed = false;
+    // Beside the program in the build tree; once installed, in its plugins folder under the libraries, found from the
+    // program's folder so that any prefix works.
+    static QString toneModulePath()
+    {
+        const QDir programFolder(QCoreApplication::applicationDirPath());
+        for (const char* folder : {".", ASTRAVIDA_TONES_INSTALLED}) {
+            const QString path = QDir::cleanPath(programFolder.filePath(QLatin1String(folder))
+                + QLatin1String("/" ASTRAVIDA_TONES_FILE));
+            if (QFileInfo::exists(path))
+                return path;
+        }
+        return QStringLiteral(ASTRAVIDA_TONES_FILE);
+    }
+
+    std::unique_ptr<TonePlayer> m_player;
 };
 
 CuePlayer::CuePlayer()

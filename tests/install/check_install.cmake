@@ -1,5 +1,5 @@
 # Installs the build into a scratch prefix and checks that a desktop finds everything there.
-# Arguments: BUILD_DIR, PREFIX, APP_ID.
+# Arguments: BUILD_DIR, PREFIX, APP_ID, TONES (the tone module, relative to the prefix).
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -9,6 +9,7 @@ endif()
 
 set(expected
     bin/astravida
+    ${TONES}
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/mime/packages/${APP_ID}.xml

@@ -45,6 +45,12 @@ if(NOT out MATCHES "qt6-speech-(speechd|flite)-plugin")
     message(FATAL_ERROR "${package} recommends no speech engine: ${out}")
 endif()
 
+# The tones link Qt Multimedia from a module the program loads; the library scan must see it all the same.
+run("reading the package's fields" dpkg-deb -f "${package}" Depends)
+if(NOT out MATCHES "libqt6multimedia6")
+    message(FATAL_ERROR "${package} does not depend on Qt Multimedia for its tones: ${out}")
+endif()
+
 run("lintian" "${LINTIAN}" -I --pedantic --fail-on none "${package}")
 message("${out}")
 string(REGEX MATCHALL "(^|\n)[EW]: [^\n]*" faults "${out}")
