@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextToSpeech>
@@ -110,6 +111,17 @@ MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon, Mes
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+MessageAnswer QtPlatform::askQuestion(const QString& text, const QString& yesCaption, const QString& noCaption)
+{
+    QMessageBox box(QMessageBox::Question, Title, text, QMessageBox::NoButton, dialogParent());
+    QPushButton* yes = box.addButton(yesCaption, QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(noCaption, QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
 QString QtPlatform::getOpenFileName(const FileDialogRequest& request)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PracticeSession.h"
 #include "core/Reading.h"
 
 #include <QMainWindow>
@@ -54,6 +55,8 @@ private:
     QWidget* buildBottomStrip(QWidget* central);
     void buildMenus();
     void buildPracticeMenu();
+    // The sign's practice as the person last shaped it, which the sheet from the menu follows.
+    QVector<PracticeStep> rememberedPlan() const;
 
     Application& m_app;
     Reading m_reading;

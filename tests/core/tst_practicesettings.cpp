@@ -32,28 +32,40 @@ void TestPracticeSettings::storedValuesReadBackOrFallBack_data()
     QTest::addColumn<int>("hold");
     QTest::addColumn<int>("leadIn");
     QTest::addColumn<bool>("speak");
+    QTest::addColumn<QString>("shaped"); // the order remembered for the sign, a bar, the poses left out
 
     const int own = asana(Garudasana).hold.seconds;
     QTest::newRow("nothing stored") << ""
-                                    << "" << own << DefaultLeadInSeconds << true;
+                                    << "" << own << DefaultLeadInSeconds << true << "|";
     QTest::newRow("a chosen hold") << "HoldGarudasana"
-                                   << " 45 " << 45 << DefaultLeadInSeconds << true;
+                                   << " 45 " << 45 << DefaultLeadInSeconds << true << "|";
     QTest::newRow("hold not a number") << "HoldGarudasana"
-                                       << "4x5" << own << DefaultLeadInSeconds << true;
+                                       << "4x5" << own << DefaultLeadInSeconds << true << "|";
     QTest::newRow("hold too short") << "HoldGarudasana"
-                                    << "9" << own << DefaultLeadInSeconds << true;
+                                    << "9" << own << DefaultLeadInSeconds << true << "|";
     QTest::newRow("hold too long") << "HoldGarudasana"
-                                   << "601" << own << DefaultLeadInSeconds << true;
+                                   << "601" << own << DefaultLeadInSeconds << true << "|";
     QTest::newRow("no lead-in") << "LeadInSeconds"
-                                << "0" << own << 0 << true;
+                                << "0" << own << 0 << true << "|";
     QTest::newRow("lead-in too long") << "LeadInSeconds"
-                                      << "31" << own << DefaultLeadInSeconds << true;
+                                      << "31" << own << DefaultLeadInSeconds << true << "|";
     QTest::newRow("lead-in negative") << "LeadInSeconds"
-                                      << "-1" << own << DefaultLeadInSeconds << true;
+                                      << "-1" << own << DefaultLeadInSeconds << true << "|";
     QTest::newRow("speech off") << "SpeakCues"
-                                << "false" << own << DefaultLeadInSeconds << false;
+                                << "false" << own << DefaultLeadInSeconds << false << "|";
     QTest::newRow("speech damaged") << "SpeakCues"
-                                    << "\x01" << own << DefaultLeadInSeconds << true;
+                                    << "\x01" << own << DefaultLeadInSeconds << true << "|";
+    QTest::newRow("an order for the sign") << "OrderPisces"
+                                           << "Makarasana, Sarvangasana" << own << DefaultLeadInSeconds << true
+                                           << "Makarasana,Sarvangasana|";
+    QTest::newRow("an order naming an unknown pose") << "OrderPisces"
+                                                     << "Makarasana,Nowhere" << own << DefaultLeadInSeconds << true
+                                                     << "|";
+    QTest::newRow("an order naming a pose twice") << "OrderPisces"
+                                                  << "Makarasana,Makarasana" << own << DefaultLeadInSeconds << true
+                                                  << "|";
+    QTest::newRow("a pose left out") << "LeftOutPisces"
+                                     << "Garudasana" << own << DefaultLeadInSeconds << true << "|Garudasana";
 }
 
 void TestPracticeSettings::storedValuesReadBackOrFallBack()
@@ -63,6 +75,7 @@ void TestPracticeSettings::storedValuesReadBackOrFallBack()
     QFETCH(int, hold);
     QFETCH(int, leadIn);
     QFETCH(bool, speak);
+    QFETCH(QString, shaped);
     FakePlatform platform;
     if (!key.isEmpty())
         platform.settings.insert(practicePath(key), stored);
@@ -72,6 +85,14 @@ void TestPracticeSettings::storedValuesReadBackOrFallBack()
     QCOMPARE(settings.holdFor(Garudasana), hold);
     QCOMPARE(settings.leadInSeconds, leadIn);
     QCOMPARE(settings.speakCues, speak);
+    const auto names = [](const QVector<int>& numbers) {
+        QStringList list;
+        for (int number : numbers)
+            list << asana(number).displayName;
+        return list.join(QLatin1Char(','));
+    };
+    const QString pisces = QStringLiteral("Pisces");
+    QCOMPARE(names(settings.order.value(pisces)) + QLatin1Char('|') + names(settings.leftOut.value(pisces)), shaped);
 }
 
 void TestPracticeSettings::choicesSurviveASaveAndLoad()
@@ -81,6 +102,8 @@ void TestPracticeSettings::choicesSurviveASaveAndLoad()
     chosen.holdSeconds.insert(Garudasana, 90);
     chosen.leadInSeconds = 12;
     chosen.speakCues = false;
+    chosen.order.insert(QStringLiteral("Pisces"), {2, 1, 14});
+    chosen.leftOut.insert(QStringLiteral("Pisces"), {14});
     savePracticeSettings(platform, App, chosen);
     QCOMPARE(loadPracticeSettings(platform, App), chosen);
 
