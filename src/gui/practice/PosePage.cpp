@@ -3,6 +3,7 @@
 #include "core/AsanaCatalogue.h"
 #include "core/PracticeSession.h"
 #include "core/PracticeWords.h"
+#include "gui/practice/BigLabel.h"
 #include "gui/practice/PausedCover.h"
 #include "gui/practice/PosePicture.h"
 #include "gui/practice/PracticeLook.h"
@@ -57,14 +58,9 @@ PosePage::PosePage(QWidget* parent)
     m_picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     middle->addWidget(m_picture, 5);
     auto* side = new QVBoxLayout;
-    m_poseName = valueLabel(this, "lblPoseName", Style::cyan);
-    m_phase = valueLabel(this, "lblPhase", Qt::white);
-    m_countdown = valueLabel(this, "lblCountdown", Style::yellow);
-    for (QLabel* label : {m_poseName, m_phase, m_countdown}) {
-        label->setAlignment(Qt::AlignCenter);
-        // The column's width comes from the window, never from the text: the fonts are fitted to the column.
-        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    }
+    m_poseName = new BigLabel(this, "lblPoseName", Style::cyan);
+    m_phase = new BigLabel(this, "lblPhase", Qt::white);
+    m_countdown = new BigLabel(this, "lblCountdown", Style::yellow);
     m_procedure = Style::textBox(this, "txtPoseProcedure", {});
     m_procedure->setAccessibleName(QStringLiteral("Procedure"));
     // Left and Right belong to the session, not to a text cursor; the mouse still scrolls it.

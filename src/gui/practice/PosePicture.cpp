@@ -3,6 +3,7 @@
 #include "gui/style/Pictures.h"
 
 #include <QPainter>
+#include <QTransform>
 
 PosePicture::PosePicture(QWidget* parent, const char* name, QSize minimum)
     : QFrame(parent)
@@ -22,6 +23,7 @@ void PosePicture::showPicture(const QString& path, const QString& name, bool mir
     m_picture.setDevicePixelRatio(1);
     m_path = path;
     m_mirrored = mirrored;
+    m_drawn = {};
     update();
 }
 
@@ -33,11 +35,14 @@ void PosePicture::paintEvent(QPaintEvent* event)
     const QRect room = contentsRect();
     QRect target({}, m_picture.size().scaled(room.size(), Qt::KeepAspectRatio));
     target.moveCenter(room.center());
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_mirrored) {
-        painter.translate(target.left() + target.right() + 1, 0);
-        painter.scale(-1, 1);
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(target.size()) * ratio).toSize();
+    if (m_drawn.size() != pixels) {
+        m_drawn = m_picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (m_mirrored)
+            m_drawn = m_drawn.transformed(QTransform::fromScale(-1, 1));
+        m_drawn.setDevicePixelRatio(ratio);
     }
-    painter.drawPixmap(target, m_picture);
+    QPainter painter(this);
+    painter.drawPixmap(target.topLeft(), m_drawn);
 }

@@ -20,4 +20,7 @@ private:
     QString m_path;
     QPixmap m_picture;
     bool m_mirrored = false;
+    // The picture at the size last drawn, turned about where it must be: scaling smoothly on every paint would cost
+    // a full-screen page most of its time.
+    QPixmap m_drawn;
 };
