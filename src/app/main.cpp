@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "gui/Application.h"
+#include "gui/Heartbeat.h"
 #include "gui/QtPlatform.h"
 #include "gui/style/ControlStyle.h"
 #include "gui/style/Look.h"
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -35,6 +37,11 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(applicationIcon());
     Style::installFonts();
     Style::installControlStyle();
+
+    // For outside checks: logs each new longest time the window's thread was kept from its events.
+    std::unique_ptr<Heartbeat> heartbeat;
+    if (qEnvironmentVariableIsSet("ASTRAVIDA_HEARTBEAT"))
+        heartbeat = std::make_unique<Heartbeat>(true);
 
     QtPlatform platform;
     // Settings live under the executable's own name.

@@ -9,6 +9,17 @@ enum class MessageIcon { Information, Warning, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
+// Where the speech engine stands. It starts away from the window on the first question, which is answered at once.
+enum class SpeechState { Starting, Ready, NoEngine, Failed };
+struct SpeechStatus
+{
+    SpeechState state = SpeechState::NoEngine;
+    QString engine; // the engine's own name, once one was found
+    QString reason; // why it failed, in the engine's words
+};
+
+enum class Tone { Begin, End };
+
 struct FileDialogRequest
 {
     QString title;
@@ -47,18 +58,22 @@ public:
         = 0;
 
     virtual QDateTime now() = 0;
-    // Milliseconds from a clock that never jumps, for timing: now() follows the wall clock wherever it is set.
+    // Milliseconds from a clock that never jumps and runs on while the machine sleeps, for timing: now() follows the
+    // wall clock wherever it is set.
     virtual qint64 monotonicMs() = 0;
+    // How long the machine has slept since the program started: the part of monotonicMs() nobody was awake for.
+    virtual qint64 sleptMs() = 0;
     virtual void seedRandom(quint32 seed) = 0;
     // Uniform in [0, 1).
     virtual double random() = 0;
 
-    // False where no speech engine starts; say() then does nothing.
-    virtual bool canSpeak() = 0;
-    // Cuts short whatever is still being said.
+    // Never waits on the engine; the first call starts it.
+    virtual SpeechStatus speech() = 0;
+    // Cuts short whatever is still being said; said only where the engine is ready, and dropped when it cannot start
+    // within a second.
     virtual void say(const QString& text) = 0;
-    // A short sound, where the system can make one.
-    virtual void soundCue() = 0;
+    // A short tone through the sound server, without waiting for it; where there is none, nothing.
+    virtual void playTone(Tone tone) = 0;
     // Asks the desktop not to blank the screen until asked with false; with no desktop to ask, does nothing.
     virtual void keepScreenOn(bool on) = 0;
 

@@ -67,6 +67,7 @@ void PracticeSession::start(qint64 nowMs)
     m_heldMs = 0;
     m_paused = false;
     m_stoppedEarly = false;
+    m_heldUpMs = 0;
     m_records.fill({});
     m_pending.clear();
     const int first = includedAfter(-1);
@@ -86,12 +87,14 @@ void PracticeSession::pause(qint64 nowMs)
 {
     advanceTo(nowMs);
     m_paused = isUnderWay();
+    m_heldUpMs = 0;
 }
 
 void PracticeSession::resume(qint64 nowMs)
 {
     advanceTo(nowMs);
     m_paused = false;
+    m_heldUpMs = 0;
     if (canResume()) {
         m_stoppedEarly = false;
         m_runStartMs = nowMs;
@@ -219,6 +222,11 @@ void PracticeSession::advanceTo(qint64 nowMs)
 {
     qint64 left = isRunning() ? std::max<qint64>(nowMs - m_lastMs, 0) : 0;
     m_lastMs = nowMs;
+    if (left > HeldUpMs) {
+        m_paused = true;
+        m_heldUpMs = left;
+        return;
+    }
     // A late call passes every point it missed, each at its own time, so lateness never adds up.
     while (left > 0 && isUnderWay()) {
         const qint64 length = phaseLengthMs();
@@ -285,6 +293,7 @@ void PracticeSession::finish(qint64 atMs)
     m_phase = Phase::Done;
     m_phaseElapsedMs = 0;
     m_paused = false;
+    m_heldUpMs = 0;
 }
 
 int PracticeSession::includedAfter(int pose) const

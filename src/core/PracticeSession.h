@@ -52,11 +52,16 @@ enum class PoseVerdict {
 // A guided practice as a state machine: a lead-in before each hold, the holds (twice for an asana done on each side),
 // pause, skipping both ways, stopping and taking up again where it stopped. Poses left out of the plan are passed
 // over. It keeps no clock of its own: every call takes the time now in milliseconds from one monotonic clock, so the
-// timing is exact however late the caller asks.
+// timing is exact however late the caller asks. A caller held up for longer than HeldUpMs (a hung service, a stopped
+// process, a machine that slept) finds the session paused where the gap began, rather than poses passed that nobody
+// saw.
 class PracticeSession
 {
 public:
     enum class Phase { NotStarted, LeadIn, Hold, Done };
+    // The longest gap between two calls that is still caught up: a busy machine keeps its time, a held-up one its
+    // place.
+    static constexpr qint64 HeldUpMs = 2000;
 
     PracticeSession(const QVector<PracticeStep>& plan, int leadInSeconds);
 
@@ -76,6 +81,8 @@ public:
 
     Phase phase() const { return m_phase; }
     bool isPaused() const { return m_paused; }
+    // The gap that paused the session, while it stays paused for it; 0 otherwise.
+    qint64 heldUpMs() const { return m_heldUpMs; }
     bool isRunning() const { return isUnderWay() && !m_paused; }
     // Started and not yet done, paused or not.
     bool isUnderWay() const { return m_phase == Phase::LeadIn || m_phase == Phase::Hold; }
@@ -131,6 +138,7 @@ private:
     Phase m_phase = Phase::NotStarted;
     bool m_paused = false;
     bool m_stoppedEarly = false;
+    qint64 m_heldUpMs = 0;
     int m_pose = 0;
     int m_side = 0;
     qint64 m_phaseElapsedMs = 0;

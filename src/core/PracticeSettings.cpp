@@ -11,6 +11,7 @@ namespace {
 const QString Section = QStringLiteral("Practice");
 const QString LeadInKey = QStringLiteral("LeadInSeconds");
 const QString SpeakKey = QStringLiteral("SpeakCues");
+const QString TonesKey = QStringLiteral("PlayTones");
 
 const QString OrderKey = QStringLiteral("Order");
 const QString LeftOutKey = QStringLiteral("LeftOut");
@@ -87,8 +88,9 @@ PracticeSettings loadPracticeSettings(Platform& platform, const QString& applica
             settings.leftOut.insert(sign, leftOut);
     }
     settings.leadInSeconds = readInt(platform, applicationName, LeadInKey, 0, MaxLeadInSeconds, DefaultLeadInSeconds);
-    const QString speak = platform.readSetting(applicationName, Section, SpeakKey).trimmed();
-    settings.speakCues = speak != QLatin1String("false");
+    // Only a plain "false" turns a sound off: silence by accident would leave a person waiting on the mat.
+    settings.speakCues = platform.readSetting(applicationName, Section, SpeakKey).trimmed() != QLatin1String("false");
+    settings.playTones = platform.readSetting(applicationName, Section, TonesKey).trimmed() != QLatin1String("false");
     return settings;
 }
 
@@ -107,4 +109,6 @@ void savePracticeSettings(Platform& platform, const QString& applicationName, co
     platform.writeSetting(applicationName, Section, LeadInKey, QString::number(settings.leadInSeconds));
     platform.writeSetting(
         applicationName, Section, SpeakKey, settings.speakCues ? QStringLiteral("true") : QStringLiteral("false"));
+    platform.writeSetting(
+        applicationName, Section, TonesKey, settings.playTones ? QStringLiteral("true") : QStringLiteral("false"));
 }

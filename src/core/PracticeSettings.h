@@ -15,12 +15,13 @@ constexpr int MaxLeadInSeconds = 30;
 struct PracticeSettings
 {
     QMap<int, int> holdSeconds; // by catalogue number
-    // By sign, in catalogue numbers: the poses in the order last practised, where it differs from the reading's, and
+    // By sign, in catalogue numbers: the poses in the order last planned, and
     // the poses left out. Checked against the reading when a plan is made.
     QMap<QString, QVector<int>> order;
     QMap<QString, QVector<int>> leftOut;
     int leadInSeconds = DefaultLeadInSeconds;
     bool speakCues = true;
+    bool playTones = true;
 
     // The chosen hold, else the asana's own, kept within MinHoldSeconds..MaxHoldSeconds.
     int holdFor(int asanaNumber) const;
@@ -28,7 +29,7 @@ struct PracticeSettings
     friend bool operator==(const PracticeSettings& a, const PracticeSettings& b)
     {
         return a.holdSeconds == b.holdSeconds && a.order == b.order && a.leftOut == b.leftOut
-            && a.leadInSeconds == b.leadInSeconds && a.speakCues == b.speakCues;
+            && a.leadInSeconds == b.leadInSeconds && a.speakCues == b.speakCues && a.playTones == b.playTones;
     }
 };
 

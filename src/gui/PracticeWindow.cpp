@@ -2,6 +2,7 @@
 
 #include "core/AsanaCatalogue.h"
 #include "core/Platform.h"
+#include "core/PracticeWords.h"
 #include "gui/Application.h"
 #include "gui/PracticeSheetActions.h"
 #include "gui/practice/DonePage.h"
@@ -12,15 +13,22 @@
 #include "gui/style/Windows.h"
 
 #include <QCloseEvent>
+#include <QLoggingCategory>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
+
+Q_LOGGING_CATEGORY(practiceLog, "astravida.practice")
 
 const QSize StartSize {800, 600};
 // At least four a second, so the seconds never lag by more than a quarter.
 constexpr int TickMs = 200;
+// Often enough that the speech box changes as the engine comes up, seldom enough to cost nothing.
+constexpr int SpeechWatchMs = 250;
 
 } // namespace
 
@@ -39,14 +47,13 @@ PracticeWindow::PracticeWindow(Application& app, const Reading& reading, QWidget
     , m_app(app)
     , m_reading(reading)
     , m_settings(loadPracticeSettings(app.platform(), app.applicationName()))
-    , m_speechAvailable(app.platform().canSpeak())
 {
     setObjectName(QStringLiteral("frmPractice"));
     setWindowTitle(Style::windowCaption);
     Style::setBackground(this, Style::brown);
     resize(StartSize);
 
-    m_planPage = new PlanPage(reading.sign, reading.asanas, m_settings, m_speechAvailable, this);
+    m_planPage = new PlanPage(reading.sign, reading.asanas, m_settings, this);
     m_posePage = new PosePage(this);
     m_donePage = new DonePage(this);
     m_pages = new QStackedWidget(this);
@@ -62,6 +69,7 @@ PracticeWindow::PracticeWindow(Application& app, const Reading& reading, QWidget
     connect(m_planPage, &PlanPage::printAsked, this, &PracticeWindow::cmdPrintSheet_Click);
     connect(m_planPage, &PlanPage::saveAsked, this, &PracticeWindow::cmdSaveSheet_Click);
     connect(m_planPage, &PlanPage::cautionsAsked, this, &PracticeWindow::cmdCautions_Click);
+    connect(m_planPage, &PlanPage::testSoundAsked, this, &PracticeWindow::cmdTestSound_Click);
     connect(m_posePage, &PosePage::previousAsked, this, &PracticeWindow::cmdPrevious_Click);
     connect(m_posePage, &PosePage::pauseAsked, this, &PracticeWindow::cmdPause_Click);
     connect(m_posePage, &PosePage::nextAsked, this, &PracticeWindow::cmdNext_Click);
@@ -77,6 +85,9 @@ PracticeWindow::PracticeWindow(Application& app, const Reading& reading, QWidget
     connect(fullScreen, &QShortcut::activated, this, &PracticeWindow::cmdFullScreen_Click);
     m_timer.setInterval(TickMs);
     connect(&m_timer, &QTimer::timeout, this, &PracticeWindow::tick);
+    m_speechWatch.setInterval(SpeechWatchMs);
+    connect(&m_speechWatch, &QTimer::timeout, this, &PracticeWindow::showSpeech);
+    showSpeech();
     m_planPage->focusStart();
 }
 
@@ -203,6 +214,25 @@ void PracticeWindow::cmdAgain_Click()
     m_planPage->focusStart();
 }
 
+void PracticeWindow::cmdTestSound_Click()
+{
+    Platform& platform = m_app.platform();
+    if (m_planPage->playsTones())
+        platform.playTone(Tone::Begin);
+    if (m_planPage->speaks() && platform.speech().state == SpeechState::Ready)
+        platform.say(QStringLiteral("This is how the cues will sound."));
+}
+
+void PracticeWindow::showSpeech()
+{
+    const SpeechStatus speech = m_app.platform().speech();
+    m_planPage->showSpeech(speech);
+    if (speech.state == SpeechState::Starting)
+        m_speechWatch.start();
+    else
+        m_speechWatch.stop();
+}
+
 void PracticeWindow::tick()
 {
     follow();
@@ -211,7 +241,9 @@ void PracticeWindow::tick()
 void PracticeWindow::follow()
 {
     Platform& platform = m_app.platform();
-    soundCues(platform, m_session->update(platform.monotonicMs()), *m_session, m_planPage->speaks());
+    soundCues(platform, m_session->update(platform.monotonicMs()), *m_session, m_planPage->speaks(),
+        m_planPage->playsTones());
+    showHeldUp();
     if (m_session->isRunning())
         m_timer.start();
     else
@@ -225,6 +257,24 @@ void PracticeWindow::follow()
     }
 }
 
+void PracticeWindow::showHeldUp()
+{
+    const qint64 sleptNow = m_app.platform().sleptMs();
+    const qint64 slept = sleptNow - std::exchange(m_sleptMs, sleptNow);
+    const qint64 heldUp = m_session->heldUpMs();
+    if (heldUp == m_heldUpShown)
+        return;
+    m_heldUpShown = heldUp;
+    QString notice;
+    if (heldUp > 0) {
+        // The clock runs on in sleep, so a sleep is a gap too; most of the gap asleep makes it one.
+        notice = slept * 2 > heldUp ? QStringLiteral("Paused: the computer slept for ") + durationText(slept)
+                                    : QStringLiteral("Paused: Astravida was held up for ") + durationText(heldUp);
+        qCInfo(practiceLog, "%s, at pose %d", qUtf8Printable(notice), m_session->pose() + 1);
+    }
+    m_posePage->setPausedReason(notice);
+}
+
 void PracticeWindow::keepScreenOn(bool on)
 {
     if (on == m_screenKeptOn)
@@ -235,11 +285,7 @@ void PracticeWindow::keepScreenOn(bool on)
 
 void PracticeWindow::keepPlanChoices()
 {
-    keepPlan(m_settings, m_reading.sign, m_planPage->plan());
-    m_settings.leadInSeconds = m_planPage->leadInSeconds();
-    // Where no engine speaks, the box says nothing about the person's choice.
-    if (m_speechAvailable)
-        m_settings.speakCues = m_planPage->speaks();
+    m_planPage->keepChoices(m_settings);
     savePracticeSettings(m_app.platform(), m_app.applicationName(), m_settings);
 }
 
@@ -252,6 +298,7 @@ void PracticeWindow::closeEvent(QCloseEvent* event)
     if (m_pages->currentWidget() == m_planPage)
         keepPlanChoices();
     m_timer.stop();
+    m_speechWatch.stop();
     keepScreenOn(false);
     event->accept();
 }

@@ -43,6 +43,7 @@ public:
     void cmdFullScreen_Click();
     void cmdResume_Click();
     void cmdAgain_Click();
+    void cmdTestSound_Click();
     // Brings the pose page up to the clock; the timer calls it while the session runs.
     void tick();
 
@@ -57,16 +58,22 @@ private:
     bool confirmStop();
     // After every event: the cues it passed sounded, the page showing the session, the timer and screen to match.
     void follow();
+    // Why the session stands paused when the person did not pause it: the program held up, or the machine asleep.
+    void showHeldUp();
+    // The speech box as the engine now stands; asked again until the engine has started or failed.
+    void showSpeech();
     void keepScreenOn(bool on);
     void keepPlanChoices();
 
     Application& m_app;
     Reading m_reading;
     PracticeSettings m_settings;
-    bool m_speechAvailable = false;
     std::unique_ptr<PracticeSession> m_session;
     QTimer m_timer;
+    QTimer m_speechWatch;
     bool m_screenKeptOn = false;
+    qint64 m_sleptMs = 0; // the platform's sleep count at the last update
+    qint64 m_heldUpShown = 0;
 
     QStackedWidget* m_pages = nullptr;
     PlanPage* m_planPage = nullptr;

@@ -1,5 +1,7 @@
 #include "gui/QtPlatform.h"
 
+#include "gui/CuePlayer.h"
+
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -16,8 +18,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTextToSpeech>
-#include <QTimer>
 #include <QUrl>
 
 #include <cerrno>
@@ -26,6 +26,7 @@
 #include <utility>
 
 #include <sys/file.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -47,6 +48,22 @@ QWidget* dialogParent()
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
     return QApplication::activeWindow();
+}
+
+qint64 clockMs(clockid_t clock)
+{
+    timespec now {};
+    ::clock_gettime(clock, &now);
+    return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+qint64 bootTimeMs()
+{
+#ifdef CLOCK_BOOTTIME
+    return clockMs(CLOCK_BOOTTIME);
+#else
+    return clockMs(CLOCK_MONOTONIC);
+#endif
 }
 
 QMessageBox::Icon messageBoxIcon(MessageIcon icon)
@@ -89,11 +106,11 @@ QFileDialog::Options dialogOptions()
 } // namespace
 
 QtPlatform::QtPlatform(const QString& instanceLockPath)
-    : m_instanceLockPath(instanceLockPath)
+    : m_bootStartMs(bootTimeMs())
+    , m_sleepStartMs(m_bootStartMs - clockMs(CLOCK_MONOTONIC))
+    , m_instanceLockPath(instanceLockPath)
     , m_answers(std::make_unique<QObject>())
-{
-    m_clock.start();
-}
+{ }
 
 QtPlatform::~QtPlatform()
 {
@@ -196,61 +213,34 @@ QDateTime QtPlatform::now()
 
 qint64 QtPlatform::monotonicMs()
 {
-    return m_clock.elapsed();
+    return bootTimeMs() - m_bootStartMs;
 }
 
-QTextToSpeech* QtPlatform::speech()
+qint64 QtPlatform::sleptMs()
 {
-    if (m_speechLookedFor)
-        return m_speech.get();
-    m_speechLookedFor = true;
-    // An engine whose service is missing (speech-dispatcher not running, say) says so at once; the next may work.
-    for (const QString& engine : QTextToSpeech::availableEngines()) {
-        auto candidate = std::make_unique<QTextToSpeech>(engine);
-        if (candidate->state() != QTextToSpeech::Error) {
-            m_speech = std::move(candidate);
-            break;
-        }
-    }
-    if (!m_speech) {
-        m_speechFailed = true;
-        return nullptr;
-    }
-    // Some engines fail only when they first speak (flite with no sound device): from then on, cues are sounded.
-    QObject::connect(m_speech.get(), &QTextToSpeech::stateChanged, m_answers.get(), [this](QTextToSpeech::State state) {
-        if (state != QTextToSpeech::Error)
-            return;
-        m_speechFailed = true;
-        m_speech.release()->deleteLater();
-    });
-    return m_speech.get();
+    return bootTimeMs() - clockMs(CLOCK_MONOTONIC) - m_sleepStartMs;
 }
 
-bool QtPlatform::canSpeak()
+CuePlayer& QtPlatform::cues()
 {
-    if (m_speechFailed)
-        return false;
-    if (!m_speechLookedFor) {
-        // Starting an engine takes a quarter of a second (flite loads its voices): done once the asking window is
-        // up, not while it opens.
-        if (!m_speechWarming) {
-            m_speechWarming = true;
-            QTimer::singleShot(0, m_answers.get(), [this] { speech(); });
-        }
-        return !QTextToSpeech::availableEngines().isEmpty();
-    }
-    return m_speech != nullptr;
+    if (!m_cues)
+        m_cues = std::make_unique<CuePlayer>();
+    return *m_cues;
+}
+
+SpeechStatus QtPlatform::speech()
+{
+    return cues().speech();
 }
 
 void QtPlatform::say(const QString& text)
 {
-    if (QTextToSpeech* engine = speech())
-        engine->say(text);
+    cues().say(text);
 }
 
-void QtPlatform::soundCue()
+void QtPlatform::playTone(Tone tone)
 {
-    QApplication::beep();
+    cues().playTone(tone);
 }
 
 void QtPlatform::keepScreenOn(bool on)
@@ -332,6 +322,10 @@ bool QtPlatform::anotherInstanceRunning()
 void QtPlatform::endProcess()
 {
     m_instanceLock.reset();
-    std::fflush(nullptr);
-    std::exit(EXIT_SUCCESS);
+    // Only the program's own streams: flushing every stream waits on each one's lock, and a speech library's reader
+    // thread holds its socket's lock for as long as it waits to read. The speech and tone threads go with the
+    // process, wherever they are.
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(EXIT_SUCCESS);
 }

@@ -2,14 +2,13 @@
 
 #include "core/Platform.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QRandomGenerator>
 
 #include <memory>
 
+class CuePlayer;
 class QFile;
-class QTextToSpeech;
 
 // A dialog filter in "description|pattern" pairs (as the program's requests give them) in Qt's own form.
 QString qtNameFilter(const QString& filter);
@@ -33,9 +32,10 @@ public:
         const QString& application, const QString& section, const QString& key, const QString& value) override;
     QDateTime now() override;
     qint64 monotonicMs() override;
-    bool canSpeak() override;
+    qint64 sleptMs() override;
+    SpeechStatus speech() override;
     void say(const QString& text) override;
-    void soundCue() override;
+    void playTone(Tone tone) override;
     void keepScreenOn(bool on) override;
     void seedRandom(quint32 seed) override;
     double random() override;
@@ -43,15 +43,13 @@ public:
     void endProcess() override;
 
 private:
-    // The first engine that starts, looked for once; nullptr when none starts or the one found has failed.
-    QTextToSpeech* speech();
+    // Made when the practice first asks, so a program that never practises never starts a speech engine.
+    CuePlayer& cues();
 
-    QElapsedTimer m_clock;
+    qint64 m_bootStartMs; // the boot-time clock at start, which runs on while the machine sleeps
+    qint64 m_sleepStartMs; // how far the monotonic clock, which stops in sleep, was behind it then
     QRandomGenerator m_random;
-    bool m_speechLookedFor = false;
-    bool m_speechWarming = false;
-    bool m_speechFailed = false;
-    std::unique_ptr<QTextToSpeech> m_speech;
+    std::unique_ptr<CuePlayer> m_cues;
     // Held from the screen saver's answer to Inhibit until UnInhibit; 0 when none is held.
     uint m_inhibitCookie = 0;
     bool m_screenKeptOn = false;

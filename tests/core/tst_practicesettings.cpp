@@ -32,40 +32,43 @@ void TestPracticeSettings::storedValuesReadBackOrFallBack_data()
     QTest::addColumn<int>("hold");
     QTest::addColumn<int>("leadIn");
     QTest::addColumn<bool>("speak");
+    QTest::addColumn<bool>("tones");
     QTest::addColumn<QString>("shaped"); // the order remembered for the sign, a bar, the poses left out
 
     const int own = asana(Garudasana).hold.seconds;
     QTest::newRow("nothing stored") << ""
-                                    << "" << own << DefaultLeadInSeconds << true << "|";
+                                    << "" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("a chosen hold") << "HoldGarudasana"
-                                   << " 45 " << 45 << DefaultLeadInSeconds << true << "|";
+                                   << " 45 " << 45 << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("hold not a number") << "HoldGarudasana"
-                                       << "4x5" << own << DefaultLeadInSeconds << true << "|";
+                                       << "4x5" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("hold too short") << "HoldGarudasana"
-                                    << "9" << own << DefaultLeadInSeconds << true << "|";
+                                    << "9" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("hold too long") << "HoldGarudasana"
-                                   << "601" << own << DefaultLeadInSeconds << true << "|";
+                                   << "601" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("no lead-in") << "LeadInSeconds"
-                                << "0" << own << 0 << true << "|";
+                                << "0" << own << 0 << true << true << "|";
     QTest::newRow("lead-in too long") << "LeadInSeconds"
-                                      << "31" << own << DefaultLeadInSeconds << true << "|";
+                                      << "31" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("lead-in negative") << "LeadInSeconds"
-                                      << "-1" << own << DefaultLeadInSeconds << true << "|";
+                                      << "-1" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("speech off") << "SpeakCues"
-                                << "false" << own << DefaultLeadInSeconds << false << "|";
+                                << "false" << own << DefaultLeadInSeconds << false << true << "|";
     QTest::newRow("speech damaged") << "SpeakCues"
-                                    << "\x01" << own << DefaultLeadInSeconds << true << "|";
+                                    << "\x01" << own << DefaultLeadInSeconds << true << true << "|";
+    QTest::newRow("tones off") << "PlayTones"
+                               << "false" << own << DefaultLeadInSeconds << true << false << "|";
     QTest::newRow("an order for the sign") << "OrderPisces"
-                                           << "Makarasana, Sarvangasana" << own << DefaultLeadInSeconds << true
+                                           << "Makarasana, Sarvangasana" << own << DefaultLeadInSeconds << true << true
                                            << "Makarasana,Sarvangasana|";
     QTest::newRow("an order naming an unknown pose") << "OrderPisces"
-                                                     << "Makarasana,Nowhere" << own << DefaultLeadInSeconds << true
+                                                     << "Makarasana,Nowhere" << own << DefaultLeadInSeconds << true << true
                                                      << "|";
     QTest::newRow("an order naming a pose twice") << "OrderPisces"
-                                                  << "Makarasana,Makarasana" << own << DefaultLeadInSeconds << true
+                                                  << "Makarasana,Makarasana" << own << DefaultLeadInSeconds << true << true
                                                   << "|";
     QTest::newRow("a pose left out") << "LeftOutPisces"
-                                     << "Garudasana" << own << DefaultLeadInSeconds << true << "|Garudasana";
+                                     << "Garudasana" << own << DefaultLeadInSeconds << true << true << "|Garudasana";
 }
 
 void TestPracticeSettings::storedValuesReadBackOrFallBack()
@@ -75,6 +78,7 @@ void TestPracticeSettings::storedValuesReadBackOrFallBack()
     QFETCH(int, hold);
     QFETCH(int, leadIn);
     QFETCH(bool, speak);
+    QFETCH(bool, tones);
     QFETCH(QString, shaped);
     FakePlatform platform;
     if (!key.isEmpty())
@@ -85,6 +89,7 @@ void TestPracticeSettings::storedValuesReadBackOrFallBack()
     QCOMPARE(settings.holdFor(Garudasana), hold);
     QCOMPARE(settings.leadInSeconds, leadIn);
     QCOMPARE(settings.speakCues, speak);
+    QCOMPARE(settings.playTones, tones);
     const auto names = [](const QVector<int>& numbers) {
         QStringList list;
         for (int number : numbers)
@@ -102,6 +107,7 @@ void TestPracticeSettings::choicesSurviveASaveAndLoad()
     chosen.holdSeconds.insert(Garudasana, 90);
     chosen.leadInSeconds = 12;
     chosen.speakCues = false;
+    chosen.playTones = false;
     chosen.order.insert(QStringLiteral("Pisces"), {2, 1, 14});
     chosen.leftOut.insert(QStringLiteral("Pisces"), {14});
     savePracticeSettings(platform, App, chosen);

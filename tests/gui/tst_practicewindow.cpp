@@ -28,9 +28,10 @@ struct Practice
     ReadingWindow* reading = nullptr;
     QPointer<PracticeWindow> window;
 
-    explicit Practice(bool canSpeak = true, const char* opener = "mnuGuidedPractice")
+    explicit Practice(
+        SpeechState speech = SpeechState::Ready, const char* opener = "mnuGuidedPractice", const QString& reason = {})
     {
-        t.platform.setCanSpeak(canSpeak);
+        t.platform.setSpeech(speech, reason);
         t.start();
         reading = t.read(5, 3);
         if (qstrcmp(opener, "cmdPractice") == 0) {
@@ -50,11 +51,13 @@ struct Practice
 
     QString text(const char* label) const { return child<QLabel>(window, label)->text(); }
     int page() const { return window->pages()->currentIndex(); }
-    // The clock moves on and the window's timer fires.
+    // The clock moves on, and the window's timer fires at every tick on the way.
     void wait(qint64 ms)
     {
-        t.platform.advanceClock(ms);
-        window->tick();
+        for (qint64 step = 200; ms > 0; ms -= step) {
+            t.platform.advanceClock(std::min(ms, step));
+            window->tick();
+        }
     }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
@@ -63,6 +66,8 @@ struct Practice
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(SpeechState)
 
 class TestPracticeWindow : public QObject
 {
@@ -79,16 +84,24 @@ private slots:
 void TestPracticeWindow::planShowsTheSignsAsanasAndKeepsTheChoices_data()
 {
     QTest::addColumn<QString>("opener");
-    QTest::addColumn<bool>("canSpeak");
-    QTest::newRow("from the menu, with speech") << "mnuGuidedPractice" << true;
-    QTest::newRow("from the Yoga Asanas tab, with no engine") << "cmdPractice" << false;
+    QTest::addColumn<SpeechState>("speech");
+    QTest::addColumn<QString>("speakTip");
+    QTest::newRow("from the menu, with speech")
+        << "mnuGuidedPractice" << SpeechState::Ready << "The fake speech engine is ready.";
+    QTest::newRow("from the Yoga Asanas tab, with no engine")
+        << "cmdPractice" << SpeechState::NoEngine << "No speech engine is installed.";
+    QTest::newRow("an engine that failed says why")
+        << "mnuGuidedPractice" << SpeechState::Failed << "The fake speech engine could not start: no sound device";
+    QTest::newRow("an engine still starting, then ready")
+        << "mnuGuidedPractice" << SpeechState::Starting << "Starting the speech engine...";
 }
 
 void TestPracticeWindow::planShowsTheSignsAsanasAndKeepsTheChoices()
 {
     QFETCH(QString, opener);
-    QFETCH(bool, canSpeak);
-    Practice p(canSpeak, qPrintable(opener));
+    QFETCH(SpeechState, speech);
+    QFETCH(QString, speakTip);
+    Practice p(speech, qPrintable(opener), QStringLiteral("no sound device"));
     QVERIFY(p.window && p.window->isVisible() && p.window->isModal());
     QVERIFY(QTest::qWaitForWindowActive(p.window));
     QCOMPARE(p.window->windowTitle(), Style::windowCaption);
@@ -106,9 +119,18 @@ void TestPracticeWindow::planShowsTheSignsAsanasAndKeepsTheChoices()
     QCOMPARE(p.text("lblPlanCaution"), HealthCaution);
 
     auto* speak = child<QCheckBox>(p.window, "chkSpeak");
-    QCOMPARE(speak->isEnabled(), canSpeak);
-    QCOMPARE(speak->isChecked(), canSpeak);
-    QCOMPARE(speak->toolTip().isEmpty(), canSpeak);
+    const bool speaks = speech == SpeechState::Ready || speech == SpeechState::Starting;
+    QCOMPARE(speak->isEnabled(), speaks);
+    QCOMPARE(speak->isChecked(), speaks);
+    QCOMPARE(speak->toolTip(), speakTip);
+    if (speech == SpeechState::Starting) {
+        p.t.platform.setSpeech(SpeechState::Ready);
+        QTRY_COMPARE(speak->toolTip(), QStringLiteral("The fake speech engine is ready."));
+    }
+    // The test sounds what the practice will: the tone, and the words where an engine speaks.
+    child<QPushButton>(p.window, "cmdTestSound")->click();
+    QCOMPARE(p.t.platform.tones, QList<Tone> {Tone::Begin});
+    QCOMPARE(p.t.platform.spoken.size(), speaks ? 1 : 0);
 
     child<QPushButton>(p.window, "cmdCautions4")->click();
     QCOMPARE(p.t.platform.messageTexts(), QStringList {QStringLiteral("Garudasana: ") + asana(14).contraIndication});
@@ -134,6 +156,7 @@ void TestPracticeWindow::planShowsTheSignsAsanasAndKeepsTheChoices()
     QVERIFY2(child<QSpinBox>(p.window, "spnHold2")->hasFocus(), "the focus moves with the pose");
     QVERIFY(!child<QCheckBox>(p.window, "chkInclude1")->isChecked());
     child<QSpinBox>(p.window, "spnLeadIn")->setValue(3);
+    child<QCheckBox>(p.window, "chkTones")->setChecked(false);
     p.key(Qt::Key_Escape);
     flushDeferredDeletes();
     QVERIFY(!p.window);
@@ -142,6 +165,7 @@ void TestPracticeWindow::planShowsTheSignsAsanasAndKeepsTheChoices()
     QCOMPARE(kept.holdFor(1), MaxHoldSeconds);
     QCOMPARE(kept.leadInSeconds, 3);
     QVERIFY2(kept.speakCues, "with no engine, the person's choice to hear speech is kept for when there is one");
+    QVERIFY(!kept.playTones);
 
     // The plan comes back as shaped, until the recommended one is asked for.
     p.reopen();
@@ -159,7 +183,7 @@ void TestPracticeWindow::poseFollowsTheClockAndTheKeys_data()
 {
     QTest::addColumn<bool>("speak");
     QTest::newRow("spoken") << true;
-    QTest::newRow("sounded") << false;
+    QTest::newRow("tones alone") << false;
 }
 
 void TestPracticeWindow::poseFollowsTheClockAndTheKeys()
@@ -187,7 +211,7 @@ void TestPracticeWindow::poseFollowsTheClockAndTheKeys()
     QCOMPARE(p.text("lblCountdown"), QStringLiteral("0:30"));
     const QStringList said {QStringLiteral("Get ready: Sarvangasana"), QStringLiteral("Begin")};
     QCOMPARE(p.t.platform.spoken, speak ? said : QStringList());
-    QCOMPARE(p.t.platform.soundCues, speak ? 0 : 1);
+    QCOMPARE(p.t.platform.tones, QList<Tone> {Tone::Begin});
 
     // The whole session from the keyboard, wherever the focus is on the page.
     p.key(Qt::Key_Space);
@@ -200,16 +224,32 @@ void TestPracticeWindow::poseFollowsTheClockAndTheKeys()
     p.wait(10000);
     QCOMPARE(p.text("lblCountdown"), QStringLiteral("0:20"));
     QCOMPARE(p.t.platform.screenKeptOn, (QList<bool> {true, false, true}));
+    // Held up (a hung call, a stopped process) or asleep: paused where the gap began, saying why, until Space.
+    p.t.platform.advanceClock(35000);
+    p.window->tick();
+    QCOMPARE(p.text("lblPhase"), QStringLiteral("Paused"));
+    QCOMPARE(p.text("lblHeldUp"), QStringLiteral("Paused: Astravida was held up for 35 s"));
+    p.key(Qt::Key_Space);
+    p.wait(1000);
+    QCOMPARE(p.text("lblCountdown"), QStringLiteral("0:19"));
+    QVERIFY(!child<QLabel>(p.window, "lblHeldUp")->isVisibleTo(p.window));
+    p.t.platform.sleep(600000);
+    p.window->tick();
+    QCOMPARE(p.text("lblHeldUp"), QStringLiteral("Paused: the computer slept for 10 min"));
+    p.key(Qt::Key_Space);
     p.key(Qt::Key_Right);
     QCOMPARE(p.text("lblPoseNumber"), QStringLiteral("Pose 2 of 7"));
     QCOMPARE(p.text("lblPoseName"), QStringLiteral("Makarasana"));
     p.key(Qt::Key_Left);
     QCOMPARE(p.text("lblPoseNumber"), QStringLiteral("Pose 1 of 7"));
-    // An engine that fails on the way gives way to the sound.
-    p.t.platform.setCanSpeak(false);
+    // An engine that fails on the way falls silent; the tones go on.
+    const int spoken = p.t.platform.spoken.size();
+    p.t.platform.setSpeech(SpeechState::Failed);
     p.wait(2000);
-    QCOMPARE(p.t.platform.soundCues, speak ? 1 : 2);
+    QCOMPARE(p.t.platform.spoken.size(), spoken);
+    QCOMPARE(p.t.platform.tones, (QList<Tone> {Tone::Begin, Tone::Begin}));
     // Reading the cautions stops the clock until the person resumes.
+    const qsizetype screenChanges = p.t.platform.screenKeptOn.size();
     child<QPushButton>(p.window, "cmdCaution")->click();
     QCOMPARE(p.t.platform.messageTexts().last(), QStringLiteral("Sarvangasana: ") + asana(1).contraIndication);
     QCOMPARE(p.text("lblPhase"), QStringLiteral("Paused"));
@@ -228,7 +268,7 @@ void TestPracticeWindow::poseFollowsTheClockAndTheKeys()
     QCOMPARE(p.t.platform.messageTexts().last(), QStringLiteral("Stop the practice?"));
     QCOMPARE(p.page(), int(Pose));
     QCOMPARE(p.text("lblPhase"), QStringLiteral("Hold"));
-    QCOMPARE(p.t.platform.screenKeptOn.mid(3), (QList<bool> {false, true, false, true}));
+    QCOMPARE(p.t.platform.screenKeptOn.mid(screenChanges), (QList<bool> {false, true, false, true}));
     p.t.platform.queueAnswer(MessageAnswer::Yes);
     p.key(Qt::Key_Escape);
     QCOMPARE(p.page(), int(Done));

@@ -29,7 +29,16 @@ public:
     void queueRandom(double draw) { m_draws.enqueue(draw); }
     void setAnotherInstanceRunning(bool running) { m_anotherInstance = running; }
     void advanceClock(qint64 ms) { m_clockMs += ms; }
-    void setCanSpeak(bool canSpeak) { m_canSpeak = canSpeak; }
+    // The clock runs on while the machine sleeps.
+    void sleep(qint64 ms)
+    {
+        m_clockMs += ms;
+        m_sleptMs += ms;
+    }
+    void setSpeech(SpeechState state, const QString& reason = {})
+    {
+        m_speech = {state, QStringLiteral("fake"), reason};
+    }
 
     static QString settingPath(const QString& application, const QString& section, const QString& key);
     // Sets the printer of an accepted print dialog to print into the PDF, the selection or all. The printer belongs
@@ -46,7 +55,7 @@ public:
     QList<quint32> seeds;
     int processEndCount = 0;
     QStringList spoken;
-    int soundCues = 0;
+    QList<Tone> tones;
     // Every change of the request to keep the screen on, in order.
     QList<bool> screenKeptOn;
 
@@ -64,9 +73,10 @@ public:
         const QString& application, const QString& section, const QString& key, const QString& value) override;
     QDateTime now() override { return m_now; }
     qint64 monotonicMs() override { return m_clockMs; }
-    bool canSpeak() override { return m_canSpeak; }
+    qint64 sleptMs() override { return m_sleptMs; }
+    SpeechStatus speech() override { return m_speech; }
     void say(const QString& text) override { spoken.append(text); }
-    void soundCue() override { ++soundCues; }
+    void playTone(Tone tone) override { tones.append(tone); }
     void keepScreenOn(bool on) override { screenKeptOn.append(on); }
     void seedRandom(quint32 seed) override { seeds.append(seed); }
     double random() override { return m_draws.isEmpty() ? 0.0 : m_draws.dequeue(); }
@@ -82,5 +92,6 @@ private:
     QDateTime m_now {QDate(2026, 1, 15), QTime(10, 30)};
     bool m_anotherInstance = false;
     qint64 m_clockMs = 1000000;
-    bool m_canSpeak = true;
+    qint64 m_sleptMs = 0;
+    SpeechStatus m_speech {SpeechState::Ready, QStringLiteral("fake"), {}};
 };

@@ -4,58 +4,62 @@
 #include "gui/style/Look.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QPainter>
+#include <QVBoxLayout>
+
+using namespace PracticeLook;
 
 PausedCover::PausedCover(QWidget* page)
     : QWidget(page)
+    , m_title(valueLabel(this, "lblPaused", phaseColour(PhaseLook::Paused)))
+    , m_reason(valueLabel(this, "lblHeldUp", Style::lightYellow))
+    , m_howToGoOn(valueLabel(this, "lblSpaceToResume", Style::lightYellow))
 {
     setObjectName(QStringLiteral("fraPaused"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(QStringLiteral("Paused. Space to resume"));
+    m_title->setText(QStringLiteral("Paused"));
+    m_howToGoOn->setText(QStringLiteral("Space to resume"));
+    m_reason->setWordWrap(true);
+    m_reason->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch();
+    for (QLabel* label : {m_title, m_reason, m_howToGoOn}) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        layout->addWidget(label);
+    }
+    layout->addStretch();
     page->installEventFilter(this);
     hide();
 }
 
 void PausedCover::setReason(const QString& reason)
 {
-    if (reason == m_reason)
+    if (reason == m_reason->text())
         return;
-    m_reason = reason;
-    setAccessibleName(QStringLiteral("Paused. ") + (reason.isEmpty() ? QString() : reason + QStringLiteral(". "))
-        + QStringLiteral("Space to resume"));
-    update();
+    m_reason->setText(reason);
+    m_reason->setVisible(!reason.isEmpty());
 }
 
 bool PausedCover::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == parent() && event->type() == QEvent::Resize)
+    if (watched == parent() && event->type() == QEvent::Resize) {
         setGeometry(parentWidget()->rect());
+        growFonts();
+    }
     return false;
+}
+
+void PausedCover::growFonts()
+{
+    const int h = height();
+    setPixelFont(m_title, h / 6, true);
+    setPixelFont(m_reason, h / 24, true);
+    setPixelFont(m_howToGoOn, h / 24, true);
 }
 
 void PausedCover::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), QColor(0, 0, 0, 150));
-    const int h = height();
-    QFont big = Style::verdana(8.25, true);
-    big.setPixelSize(std::max(h / 6, 12));
-    QFont small = Style::verdana(8.25, true);
-    small.setPixelSize(std::max(h / 24, 10));
-    const QFontMetrics bigMetrics(big);
-    const QFontMetrics smallMetrics(small);
-    const int lines = m_reason.isEmpty() ? 1 : 2;
-    int y = (h - bigMetrics.height() - lines * smallMetrics.height()) / 2;
-    painter.setFont(big);
-    painter.setPen(PracticeLook::phaseColour(PhaseLook::Paused));
-    painter.drawText(QRect(0, y, width(), bigMetrics.height()), Qt::AlignCenter, QStringLiteral("Paused"));
-    y += bigMetrics.height();
-    painter.setFont(small);
-    painter.setPen(Style::lightYellow);
-    if (!m_reason.isEmpty()) {
-        painter.drawText(QRect(0, y, width(), smallMetrics.height()), Qt::AlignCenter, m_reason);
-        y += smallMetrics.height();
-    }
-    painter.drawText(QRect(0, y, width(), smallMetrics.height()), Qt::AlignCenter, QStringLiteral("Space to resume"));
+    QPainter(this).fillRect(rect(), QColor(0, 0, 0, 150));
 }

@@ -2,14 +2,16 @@
 
 #include <QWidget>
 
-// Laid over the pose page while the session is paused: the page dimmed, a large "Paused" and how to go on. Clicks
-// pass through to the buttons beneath.
+class QLabel;
+
+// Laid over the pose page while the session is paused: the page dimmed, a large "Paused", why where the person did
+// not pause it, and how to go on. Clicks pass through to the buttons beneath.
 class PausedCover : public QWidget
 {
 public:
     explicit PausedCover(QWidget* page);
 
-    // Why the session paused, where it was not the person's own doing; empty for no reason line.
+    // Why the session paused; empty where the person paused it.
     void setReason(const QString& reason);
 
 protected:
@@ -17,5 +19,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QString m_reason;
+    void growFonts();
+
+    QLabel* m_title;
+    QLabel* m_reason;
+    QLabel* m_howToGoOn;
 };

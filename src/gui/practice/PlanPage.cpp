@@ -28,7 +28,7 @@ enum Column { PictureColumn, IncludeColumn, NameColumn, HoldColumn, SidesColumn,
 } // namespace
 
 PlanPage::PlanPage(const QString& sign, const QVector<RecommendedAsana>& asanas, const PracticeSettings& settings,
-    bool speechAvailable, QWidget* parent)
+    QWidget* parent)
     : QWidget(parent)
     , m_sign(sign)
     , m_asanas(asanas)
@@ -67,7 +67,7 @@ PlanPage::PlanPage(const QString& sign, const QVector<RecommendedAsana>& asanas,
     }
 
     layout->addSpacing(8);
-    layout->addWidget(buildChoices(settings, speechAvailable));
+    layout->addWidget(buildChoices(settings));
     layout->addStretch();
     QLabel* caution = valueLabel(this, "lblPlanCaution", cautionGreen);
     caution->setText(HealthCaution);
@@ -141,7 +141,7 @@ QWidget* PlanPage::buildRows()
     return box;
 }
 
-QWidget* PlanPage::buildChoices(const PracticeSettings& settings, bool speechAvailable)
+QWidget* PlanPage::buildChoices(const PracticeSettings& settings)
 {
     auto* box = new QWidget(this);
     auto* choices = new QHBoxLayout(box);
@@ -157,24 +157,64 @@ QWidget* PlanPage::buildChoices(const PracticeSettings& settings, bool speechAva
     leadInCaption->setBuddy(m_leadInBox);
     m_speakBox = new QCheckBox(QStringLiteral("Speak the cues"), box);
     m_speakBox->setObjectName(QStringLiteral("chkSpeak"));
-    m_speakBox->setFont(Style::verdana(8.25, true));
-    // Only the caption: the tick keeps its own colour on the white box. Greyed where it cannot be ticked.
-    QPalette caption = m_speakBox->palette();
-    caption.setColor(QPalette::Active, QPalette::WindowText, Qt::white);
-    caption.setColor(QPalette::Inactive, QPalette::WindowText, Qt::white);
-    caption.setColor(QPalette::Disabled, QPalette::WindowText, Style::grey.lighter(130));
-    m_speakBox->setPalette(caption);
-    m_speakBox->setChecked(speechAvailable && settings.speakCues);
-    m_speakBox->setEnabled(speechAvailable);
-    if (!speechAvailable)
-        m_speakBox->setToolTip(
-            QStringLiteral("No speech engine is installed, so a short sound marks each hold instead."));
+    m_speakBox->setChecked(settings.speakCues);
+    m_tonesBox = new QCheckBox(QStringLiteral("Play tones"), box);
+    m_tonesBox->setObjectName(QStringLiteral("chkTones"));
+    m_tonesBox->setChecked(settings.playTones);
+    m_tonesBox->setToolTip(QStringLiteral("A tone as each hold begins and another as it ends."));
+    for (QCheckBox* check : {m_speakBox, m_tonesBox}) {
+        check->setFont(Style::verdana(8.25, true));
+        // Only the caption: the tick keeps its own colour on the white box. Greyed where it cannot be ticked.
+        QPalette caption = check->palette();
+        caption.setColor(QPalette::Active, QPalette::WindowText, Qt::white);
+        caption.setColor(QPalette::Inactive, QPalette::WindowText, Qt::white);
+        caption.setColor(QPalette::Disabled, QPalette::WindowText, Style::grey.lighter(130));
+        check->setPalette(caption);
+    }
+    m_testSoundButton = button(box, "cmdTestSound", QStringLiteral("&Test Sound"), {110, 25});
+    m_testSoundButton->setToolTip(QStringLiteral("Plays the cues as the practice will, to set the volume."));
+    connect(m_testSoundButton, &QPushButton::clicked, this, &PlanPage::testSoundAsked);
+    for (QCheckBox* check : {m_speakBox, m_tonesBox}) {
+        connect(check, &QCheckBox::toggled, this,
+            [this] { m_testSoundButton->setEnabled(m_tonesBox->isChecked() || m_speakBox->isChecked()); });
+    }
     choices->addWidget(leadInCaption);
     choices->addWidget(m_leadInBox);
     choices->addSpacing(32);
     choices->addWidget(m_speakBox);
+    choices->addSpacing(16);
+    choices->addWidget(m_tonesBox);
+    choices->addSpacing(16);
+    choices->addWidget(m_testSoundButton);
     choices->addStretch();
     return box;
+}
+
+void PlanPage::showSpeech(const SpeechStatus& speech)
+{
+    QString tip;
+    switch (speech.state) {
+    case SpeechState::Starting:
+        tip = QStringLiteral("Starting the speech engine...");
+        break;
+    case SpeechState::Ready:
+        tip = QStringLiteral("The %1 speech engine is ready.").arg(speech.engine);
+        break;
+    case SpeechState::NoEngine:
+        tip = QStringLiteral("No speech engine is installed.");
+        break;
+    case SpeechState::Failed:
+        tip = QStringLiteral("The %1 speech engine could not start: %2").arg(speech.engine, speech.reason);
+        break;
+    }
+    const bool canSpeak = speech.state == SpeechState::Starting || speech.state == SpeechState::Ready;
+    if (!canSpeak && m_speakBox->isEnabled()) {
+        // The person's choice is kept for an engine that works; the box only shows there is none now.
+        m_speakBox->setEnabled(false);
+        m_speakBox->setChecked(false);
+    }
+    if (m_speakBox->toolTip() != tip)
+        m_speakBox->setToolTip(tip);
 }
 
 void PlanPage::showRow(int i)
@@ -274,6 +314,21 @@ int PlanPage::leadInSeconds() const
 bool PlanPage::speaks() const
 {
     return m_speakBox->isChecked();
+}
+
+bool PlanPage::playsTones() const
+{
+    return m_tonesBox->isChecked();
+}
+
+void PlanPage::keepChoices(PracticeSettings& settings) const
+{
+    keepPlan(settings, m_sign, m_plan);
+    settings.leadInSeconds = leadInSeconds();
+    // Where no engine speaks, the box says nothing about the person's choice.
+    if (m_speakBox->isEnabled())
+        settings.speakCues = speaks();
+    settings.playTones = playsTones();
 }
 
 void PlanPage::focusStart()

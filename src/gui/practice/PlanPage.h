@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Platform.h"
 #include "core/PracticeSession.h"
 
 #include <QVector>
@@ -20,12 +21,16 @@ class PlanPage : public QWidget
     Q_OBJECT
 public:
     PlanPage(const QString& sign, const QVector<RecommendedAsana>& asanas, const PracticeSettings& settings,
-        bool speechAvailable, QWidget* parent);
+        QWidget* parent);
 
     const QVector<PracticeStep>& plan() const { return m_plan; }
     int leadInSeconds() const;
-    // Whether "Speak the cues" is ticked; where no engine speaks it is off and says nothing of the person's choice.
     bool speaks() const;
+    bool playsTones() const;
+    // The plan and the choices beside it, into the settings to remember.
+    void keepChoices(PracticeSettings& settings) const;
+    // The speech box as the engine now stands.
+    void showSpeech(const SpeechStatus& speech);
     void focusStart();
 
     void cmdMoveUp_Click();
@@ -37,6 +42,7 @@ signals:
     void closeAsked();
     void printAsked();
     void saveAsked();
+    void testSoundAsked();
     void cautionsAsked(int asanaNumber);
 
 protected:
@@ -56,7 +62,7 @@ private:
     };
 
     QWidget* buildRows();
-    QWidget* buildChoices(const PracticeSettings& settings, bool speechAvailable);
+    QWidget* buildChoices(const PracticeSettings& settings);
     void showRow(int row);
     void setCurrentRow(int row);
     void move(int by);
@@ -71,6 +77,8 @@ private:
     QLabel* m_sessionTime = nullptr;
     QSpinBox* m_leadInBox = nullptr;
     QCheckBox* m_speakBox = nullptr;
+    QCheckBox* m_tonesBox = nullptr;
+    QPushButton* m_testSoundButton = nullptr;
     QPushButton* m_moveUp = nullptr;
     QPushButton* m_moveDown = nullptr;
     QPushButton* m_startButton = nullptr;

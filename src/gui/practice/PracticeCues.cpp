@@ -3,20 +3,22 @@
 #include "core/Platform.h"
 #include "core/PracticeWords.h"
 
-#include <algorithm>
 
-void soundCues(Platform& platform, const QVector<PracticeCue>& cues, const PracticeSession& session, bool speak)
+void soundCues(
+    Platform& platform, const QVector<PracticeCue>& cues, const PracticeSession& session, bool speak, bool tones)
 {
     if (cues.isEmpty())
         return;
-    // Speech that has failed since the window opened gives way to the sound.
-    if (speak && platform.canSpeak()) {
-        platform.say(cueWords(cues, session));
-        return;
+    if (tones) {
+        // Cues that arrive together sound as one: the last hold boundary among them.
+        for (auto cue = cues.rbegin(); cue != cues.rend(); ++cue) {
+            if (*cue == PracticeCue::Begin || *cue == PracticeCue::ChangeSides || *cue == PracticeCue::Relax) {
+                platform.playTone(*cue == PracticeCue::Begin ? Tone::Begin : Tone::End);
+                break;
+            }
+        }
     }
-    const bool holdStartsOrEnds = std::any_of(cues.begin(), cues.end(), [](PracticeCue cue) {
-        return cue == PracticeCue::Begin || cue == PracticeCue::ChangeSides || cue == PracticeCue::Relax;
-    });
-    if (holdStartsOrEnds)
-        platform.soundCue();
+    // Speech is asked each time: an engine that fails on the way falls silent, and the tones go on.
+    if (speak && platform.speech().state == SpeechState::Ready)
+        platform.say(cueWords(cues, session));
 }
