@@ -132,7 +132,8 @@ MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon, Mes
 
 MessageAnswer QtPlatform::askQuestion(const QString& text, const QString& yesCaption, const QString& noCaption)
 {
-    QMessageBox box(QMessageBox::Question, Title, text, QMessageBox::NoButton, dialogParent());
+    // No question mark: the desktops' own guides keep it for help, and the buttons already say what each answer does.
+    QMessageBox box(QMessageBox::NoIcon, Title, text, QMessageBox::NoButton, dialogParent());
     QPushButton* yes = box.addButton(yesCaption, QMessageBox::AcceptRole);
     QPushButton* no = box.addButton(noCaption, QMessageBox::RejectRole);
     box.setDefaultButton(no);
