@@ -3,6 +3,7 @@
 #include "BenchReady.h"
 #include "core/Platform.h"
 #include "gui/Application.h"
+#include "gui/ClosingScreen.h"
 #include "gui/Heartbeat.h"
 #include "gui/MainWindow.h"
 #include "gui/PracticeWindow.h"
@@ -14,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTimer>
@@ -88,6 +90,16 @@ void measurePractice(Application& app, int runSeconds)
         QTimer::singleShot(runSeconds * 1000, &practising, &QEventLoop::quit);
         practising.exec();
         longestMs = heartbeat.longestStallMs();
+    }
+    if (qEnvironmentVariableIsSet("ASTRAVIDA_BENCH_QUIT")) {
+        // Leaves as a person does, through the closing screen's Exit, and says when it pressed it, so the caller
+        // can time the process's end from there.
+        practice->close();
+        app.showClosingScreen();
+        QCoreApplication::processEvents();
+        std::printf("quitting\n");
+        std::fflush(stdout);
+        app.closingScreen()->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
     }
     std::printf("practice_open_ms %.2f longest_block_ms %lld speech %s then %s\n", openMs, longestMs,
         speechName(speechWhenOpened), speechName(app.platform().speech().state));

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
@@ -24,6 +25,8 @@
 #include <cstdio>
 #include <functional>
 #include <iterator>
+
+#include <signal.h>
 
 namespace {
 
@@ -70,11 +73,17 @@ QProcessEnvironment processEnvironment(const QTemporaryDir& home, const QByteArr
     return environment;
 }
 
+// Shared by every run, so that after the first start each start finds its reminder date, as on a normal day.
+const QTemporaryDir& benchHome()
+{
+    static const QTemporaryDir home;
+    return home;
+}
+
 // Runs the program until it reports, returning its last line and the milliseconds from start to that line.
 QPair<QByteArray, double> runUntilReport(const QString& program, const QByteArray& mode, int waitMs = 30000)
 {
-    // Shared by every run, so that after the first start each start finds its reminder date, as on a normal day.
-    static const QTemporaryDir home;
+    const QTemporaryDir& home = benchHome();
     QProcess process;
     process.setProcessEnvironment(processEnvironment(home, mode));
     QElapsedTimer timer;
@@ -130,6 +139,16 @@ SpokenFigures measureSpokenPractice()
     }
     const QList<QByteArray> report
         = runUntilReport(QStringLiteral(BENCH_APP), "practice-run", (PracticeRunSeconds + 30) * 1000).first.split(' ');
+    // The runs started speech-dispatcher in the benchmark's runtime folder; it goes with its modules (its process
+    // group), since one that cannot reach its sound device ignores a plain request to end.
+    QFile daemon(benchHome().filePath(QStringLiteral("speech-dispatcher/pid/speech-dispatcher.pid")));
+    if (daemon.open(QIODevice::ReadOnly)) {
+        const pid_t pid = daemon.readAll().trimmed().toInt();
+        if (pid > 1) {
+            ::kill(-pid, SIGKILL);
+            ::kill(pid, SIGKILL);
+        }
+    }
     return {*std::max_element(opens.begin(), opens.end()), report.value(3).toLongLong(), speech};
 }
 
