@@ -5,6 +5,7 @@
 #include "core/PracticeWords.h"
 #include "gui/Application.h"
 #include "gui/PracticeSheetActions.h"
+#include "gui/practice/CueChoices.h"
 #include "gui/practice/DonePage.h"
 #include "gui/practice/PlanPage.h"
 #include "gui/practice/PosePage.h"
@@ -69,7 +70,7 @@ PracticeWindow::PracticeWindow(Application& app, const Reading& reading, QWidget
     connect(m_planPage, &PlanPage::printAsked, this, &PracticeWindow::cmdPrintSheet_Click);
     connect(m_planPage, &PlanPage::saveAsked, this, &PracticeWindow::cmdSaveSheet_Click);
     connect(m_planPage, &PlanPage::cautionsAsked, this, &PracticeWindow::cmdCautions_Click);
-    connect(m_planPage, &PlanPage::testSoundAsked, this, &PracticeWindow::cmdTestSound_Click);
+    connect(m_planPage->choices(), &CueChoices::testSoundAsked, this, &PracticeWindow::cmdTestSound_Click);
     connect(m_posePage, &PosePage::previousAsked, this, &PracticeWindow::cmdPrevious_Click);
     connect(m_posePage, &PosePage::pauseAsked, this, &PracticeWindow::cmdPause_Click);
     connect(m_posePage, &PosePage::nextAsked, this, &PracticeWindow::cmdNext_Click);
@@ -100,7 +101,7 @@ PracticeWindow::~PracticeWindow()
 void PracticeWindow::cmdStart_Click()
 {
     keepPlanChoices();
-    m_session = std::make_unique<PracticeSession>(m_planPage->plan(), m_planPage->leadInSeconds());
+    m_session = std::make_unique<PracticeSession>(m_planPage->plan(), m_planPage->choices()->leadInSeconds());
     m_session->start(m_app.platform().monotonicMs());
     m_pages->setCurrentWidget(m_posePage);
     m_posePage->focusPause();
@@ -217,16 +218,16 @@ void PracticeWindow::cmdAgain_Click()
 void PracticeWindow::cmdTestSound_Click()
 {
     Platform& platform = m_app.platform();
-    if (m_planPage->playsTones())
+    if (m_planPage->choices()->playsTones())
         platform.playTone(Tone::Begin);
-    if (m_planPage->speaks() && platform.speech().state == SpeechState::Ready)
+    if (m_planPage->choices()->speaks() && platform.speech().state == SpeechState::Ready)
         platform.say(QStringLiteral("This is how the cues will sound."));
 }
 
 void PracticeWindow::showSpeech()
 {
     const SpeechStatus speech = m_app.platform().speech();
-    m_planPage->showSpeech(speech);
+    m_planPage->choices()->showSpeech(speech);
     if (speech.state == SpeechState::Starting)
         m_speechWatch.start();
     else
@@ -241,8 +242,8 @@ void PracticeWindow::tick()
 void PracticeWindow::follow()
 {
     Platform& platform = m_app.platform();
-    soundCues(platform, m_session->update(platform.monotonicMs()), *m_session, m_planPage->speaks(),
-        m_planPage->playsTones());
+    soundCues(platform, m_session->update(platform.monotonicMs()), *m_session, m_planPage->choices()->speaks(),
+        m_planPage->choices()->playsTones());
     showHeldUp();
     if (m_session->isRunning())
         m_timer.start();

@@ -3,6 +3,7 @@
 #include "core/HealthCaution.h"
 #include "core/PracticeSettings.h"
 #include "core/PracticeWords.h"
+#include "gui/practice/CueChoices.h"
 #include "gui/practice/HoldBox.h"
 #include "gui/practice/PosePicture.h"
 #include "gui/practice/PracticeLook.h"
@@ -67,7 +68,9 @@ PlanPage::PlanPage(const QString& sign, const QVector<RecommendedAsana>& asanas,
     }
 
     layout->addSpacing(8);
-    layout->addWidget(buildChoices(settings));
+    m_choices = new CueChoices(settings, this);
+    connect(m_choices, &CueChoices::leadInChanged, this, &PlanPage::showSessionTime);
+    layout->addWidget(m_choices);
     layout->addStretch();
     QLabel* caution = valueLabel(this, "lblPlanCaution", cautionGreen);
     caution->setText(HealthCaution);
@@ -139,82 +142,6 @@ QWidget* PlanPage::buildRows()
     }
     grid->setColumnStretch(NoteColumn, 1);
     return box;
-}
-
-QWidget* PlanPage::buildChoices(const PracticeSettings& settings)
-{
-    auto* box = new QWidget(this);
-    auto* choices = new QHBoxLayout(box);
-    choices->setContentsMargins({});
-    QLabel* leadInCaption = valueLabel(box, "lblLeadIn", Qt::white);
-    leadInCaption->setText(QStringLiteral("Get ready before each hold"));
-    m_leadInBox = new QSpinBox(box);
-    m_leadInBox->setObjectName(QStringLiteral("spnLeadIn"));
-    m_leadInBox->setRange(0, MaxLeadInSeconds);
-    m_leadInBox->setSuffix(QStringLiteral(" s"));
-    m_leadInBox->setValue(settings.leadInSeconds);
-    connect(m_leadInBox, &QSpinBox::valueChanged, this, &PlanPage::showSessionTime);
-    leadInCaption->setBuddy(m_leadInBox);
-    m_speakBox = new QCheckBox(QStringLiteral("Speak the cues"), box);
-    m_speakBox->setObjectName(QStringLiteral("chkSpeak"));
-    m_speakBox->setChecked(settings.speakCues);
-    m_tonesBox = new QCheckBox(QStringLiteral("Play tones"), box);
-    m_tonesBox->setObjectName(QStringLiteral("chkTones"));
-    m_tonesBox->setChecked(settings.playTones);
-    m_tonesBox->setToolTip(QStringLiteral("A tone as each hold begins and another as it ends."));
-    for (QCheckBox* check : {m_speakBox, m_tonesBox}) {
-        check->setFont(Style::verdana(8.25, true));
-        // Only the caption: the tick keeps its own colour on the white box. Greyed where it cannot be ticked.
-        QPalette caption = check->palette();
-        caption.setColor(QPalette::Active, QPalette::WindowText, Qt::white);
-        caption.setColor(QPalette::Inactive, QPalette::WindowText, Qt::white);
-        caption.setColor(QPalette::Disabled, QPalette::WindowText, Style::grey.lighter(130));
-        check->setPalette(caption);
-    }
-    m_testSoundButton = button(box, "cmdTestSound", QStringLiteral("&Test Sound"), {110, 25});
-    m_testSoundButton->setToolTip(QStringLiteral("Plays the cues as the practice will, to set the volume."));
-    connect(m_testSoundButton, &QPushButton::clicked, this, &PlanPage::testSoundAsked);
-    for (QCheckBox* check : {m_speakBox, m_tonesBox}) {
-        connect(check, &QCheckBox::toggled, this,
-            [this] { m_testSoundButton->setEnabled(m_tonesBox->isChecked() || m_speakBox->isChecked()); });
-    }
-    choices->addWidget(leadInCaption);
-    choices->addWidget(m_leadInBox);
-    choices->addSpacing(32);
-    choices->addWidget(m_speakBox);
-    choices->addSpacing(16);
-    choices->addWidget(m_tonesBox);
-    choices->addSpacing(16);
-    choices->addWidget(m_testSoundButton);
-    choices->addStretch();
-    return box;
-}
-
-void PlanPage::showSpeech(const SpeechStatus& speech)
-{
-    QString tip;
-    switch (speech.state) {
-    case SpeechState::Starting:
-        tip = QStringLiteral("Starting the speech engine...");
-        break;
-    case SpeechState::Ready:
-        tip = QStringLiteral("The %1 speech engine is ready.").arg(speech.engine);
-        break;
-    case SpeechState::NoEngine:
-        tip = QStringLiteral("No speech engine is installed.");
-        break;
-    case SpeechState::Failed:
-        tip = QStringLiteral("The %1 speech engine could not start: %2").arg(speech.engine, speech.reason);
-        break;
-    }
-    const bool canSpeak = speech.state == SpeechState::Starting || speech.state == SpeechState::Ready;
-    if (!canSpeak && m_speakBox->isEnabled()) {
-        // The person's choice is kept for an engine that works; the box only shows there is none now.
-        m_speakBox->setEnabled(false);
-        m_speakBox->setChecked(false);
-    }
-    if (m_speakBox->toolTip() != tip)
-        m_speakBox->setToolTip(tip);
 }
 
 void PlanPage::showRow(int i)
@@ -299,36 +226,17 @@ void PlanPage::cmdRecommendedHolds_Click()
 
 void PlanPage::showSessionTime()
 {
-    const PracticeSession whole(m_plan, leadInSeconds());
+    const PracticeSession whole(m_plan, m_choices->leadInSeconds());
     const bool any = whole.includedCount() > 0;
     m_sessionTime->setText(any ? QStringLiteral("About ") + durationText(whole.plannedMs())
                                : QStringLiteral("No poses included"));
     m_startButton->setEnabled(any);
 }
 
-int PlanPage::leadInSeconds() const
-{
-    return m_leadInBox->value();
-}
-
-bool PlanPage::speaks() const
-{
-    return m_speakBox->isChecked();
-}
-
-bool PlanPage::playsTones() const
-{
-    return m_tonesBox->isChecked();
-}
-
 void PlanPage::keepChoices(PracticeSettings& settings) const
 {
     keepPlan(settings, m_sign, m_plan);
-    settings.leadInSeconds = leadInSeconds();
-    // Where no engine speaks, the box says nothing about the person's choice.
-    if (m_speakBox->isEnabled())
-        settings.speakCues = speaks();
-    settings.playTones = playsTones();
+    m_choices->keepChoices(settings);
 }
 
 void PlanPage::focusStart()

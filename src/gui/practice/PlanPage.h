@@ -1,17 +1,16 @@
 #pragma once
 
-#include "core/Platform.h"
 #include "core/PracticeSession.h"
 
 #include <QVector>
 #include <QWidget>
 
+class CueChoices;
 class HoldBox;
 class PosePicture;
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QSpinBox;
 struct PracticeSettings;
 
 // The plan a person shapes before starting: which poses, in which order, held how long, with the session's length
@@ -24,13 +23,10 @@ public:
         QWidget* parent);
 
     const QVector<PracticeStep>& plan() const { return m_plan; }
-    int leadInSeconds() const;
-    bool speaks() const;
-    bool playsTones() const;
+    // The lead-in, speech and tones chosen under the list.
+    CueChoices* choices() const { return m_choices; }
     // The plan and the choices beside it, into the settings to remember.
     void keepChoices(PracticeSettings& settings) const;
-    // The speech box as the engine now stands.
-    void showSpeech(const SpeechStatus& speech);
     void focusStart();
 
     void cmdMoveUp_Click();
@@ -42,7 +38,6 @@ signals:
     void closeAsked();
     void printAsked();
     void saveAsked();
-    void testSoundAsked();
     void cautionsAsked(int asanaNumber);
 
 protected:
@@ -62,7 +57,6 @@ private:
     };
 
     QWidget* buildRows();
-    QWidget* buildChoices(const PracticeSettings& settings);
     void showRow(int row);
     void setCurrentRow(int row);
     void move(int by);
@@ -75,10 +69,7 @@ private:
     int m_currentRow = 0;
     QLabel* m_title = nullptr;
     QLabel* m_sessionTime = nullptr;
-    QSpinBox* m_leadInBox = nullptr;
-    QCheckBox* m_speakBox = nullptr;
-    QCheckBox* m_tonesBox = nullptr;
-    QPushButton* m_testSoundButton = nullptr;
+    CueChoices* m_choices = nullptr;
     QPushButton* m_moveUp = nullptr;
     QPushButton* m_moveDown = nullptr;
     QPushButton* m_startButton = nullptr;
