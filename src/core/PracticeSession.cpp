@@ -33,8 +33,7 @@ QVector<PracticeStep> practicePlan(
     QVector<PracticeStep> plan;
     for (int number : order) {
         const Hold& hold = asana(number).hold;
-        plan.append(
-            {number, settings.holdFor(number), hold.eachSide, hold.firstSide, !leftOut.contains(number)});
+        plan.append({number, settings.holdFor(number), hold.eachSide, hold.firstSide, !leftOut.contains(number)});
     }
     return plan;
 }

@@ -27,9 +27,9 @@ PracticeSheet composePracticeSheet(const Reading& reading, const QVector<Practic
         if (!step.included)
             continue;
         const Asana& pose = asana(step.asana);
-        sheet.cards.append({step.asana, pose.displayName, pose.englishName, pose.picture,
-            holdText(step.holdSeconds, step.eachSide), lines(pose.procedure), lines(pose.benefits),
-            pose.contraIndication});
+        sheet.cards.append(
+            {step.asana, pose.displayName, pose.englishName, pose.picture, holdText(step.holdSeconds, step.eachSide),
+                lines(pose.procedure), lines(pose.benefits), pose.contraIndication});
     }
     sheet.caution = HealthCaution;
     return sheet;

@@ -75,8 +75,8 @@ PhaseLook phaseLook(const PracticeSession& session)
 
 QString phaseCaption(const PracticeSession& session)
 {
-    static const QString words[] = {QStringLiteral("Get ready"), QStringLiteral("Hold"),
-        QStringLiteral("Change sides"), QStringLiteral("Paused")};
+    static const QString words[] = {
+        QStringLiteral("Get ready"), QStringLiteral("Hold"), QStringLiteral("Change sides"), QStringLiteral("Paused")};
     const PhaseLook look = phaseLook(session);
     const QString side = sideName(session.plan()[session.pose()], session.side());
     if (look == PhaseLook::Paused || side.isEmpty())

@@ -58,8 +58,8 @@ PracticeWindow::PracticeWindow(Application& app, const Reading& reading, QWidget
     m_posePage = new PosePage(this);
     m_donePage = new DonePage(this);
     m_pages = new QStackedWidget(this);
-    for (QWidget* page : {static_cast<QWidget*>(m_planPage), static_cast<QWidget*>(m_posePage),
-             static_cast<QWidget*>(m_donePage)})
+    for (QWidget* page :
+        {static_cast<QWidget*>(m_planPage), static_cast<QWidget*>(m_posePage), static_cast<QWidget*>(m_donePage)})
         m_pages->addWidget(page);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins({});

@@ -120,23 +120,22 @@ void TestPracticeSession::followsEventsAndTime_data()
         << "GetReady Begin GetReady" << P::LeadIn << 1 << 0 << 2000 << false << 0 << begun << 1000 << 36000;
     QTest::newRow("back within 2 s of a hold's start goes to the pose before; on the first, its start")
         << 2 << -1 << "start@0 update@15000 previous@15000 previous@15000"
-        << "GetReady Begin Three Two One Relax GetReady Begin GetReady GetReady" << P::LeadIn << 0 << 0 << 2000
-        << false << 0 << oneAndAHalf << 11000 << 48000;
+        << "GetReady Begin Three Two One Relax GetReady Begin GetReady GetReady" << P::LeadIn << 0 << 0 << 2000 << false
+        << 0 << oneAndAHalf << 11000 << 48000;
     QTest::newRow("back later in a hold starts the pose again")
         << 2 << -1 << "start@0 update@5000 previous@5000"
         << "GetReady Begin GetReady" << P::LeadIn << 0 << 0 << 2000 << false << 0 << begun << 3000 << 48000;
     QTest::newRow("back later in a second side starts that side again")
         << 2 << -1 << "start@0 update@30000 previous@30000"
-        << "GetReady Begin Three Two One Relax GetReady Begin Three Two One ChangeSides Begin ChangeSides"
-        << P::LeadIn << 1 << 1 << 2000 << false << 0 << oneAndAHalf << 24000 << 24000;
+        << "GetReady Begin Three Two One Relax GetReady Begin Three Two One ChangeSides Begin ChangeSides" << P::LeadIn
+        << 1 << 1 << 2000 << false << 0 << oneAndAHalf << 24000 << 24000;
     QTest::newRow("back at a second side's start goes to the first side")
         << 2 << -1 << "start@0 update@27000 previous@27000"
-        << "GetReady Begin Three Two One Relax GetReady Begin Three Two One ChangeSides Begin GetReady"
-        << P::LeadIn << 1 << 0 << 2000 << false << 0 << oneAndAHalf << 21000 << 36000;
-    QTest::newRow("no lead-in begins at once")
-        << 0 << -1 << "start@0 update@10000"
-        << "GetReady Begin Three Two One Relax GetReady Begin" << P::Hold << 1 << 0 << 10000 << false << 0
-        << oneAndAHalf << 10000 << 30000;
+        << "GetReady Begin Three Two One Relax GetReady Begin Three Two One ChangeSides Begin GetReady" << P::LeadIn
+        << 1 << 0 << 2000 << false << 0 << oneAndAHalf << 21000 << 36000;
+    QTest::newRow("no lead-in begins at once") << 0 << -1 << "start@0 update@10000"
+                                               << "GetReady Begin Three Two One Relax GetReady Begin" << P::Hold << 1
+                                               << 0 << 10000 << false << 0 << oneAndAHalf << 10000 << 30000;
     QTest::newRow("next after the last asana ends")
         << 2 << -1 << "start@0 next@0 next@0 next@0"
         << "GetReady GetReady GetReady" << P::Done << 2 << 0 << 0 << false << 0 << none << 0 << 0;
@@ -145,10 +144,9 @@ void TestPracticeSession::followsEventsAndTime_data()
         << "GetReady Begin Three Two One Relax GetReady Begin Three Two One ChangeSides Begin Three Two One Relax "
            "GetReady Begin Three Two One Relax"
         << P::Done << 2 << 0 << 0 << false << 0 << "held, held, held" << 40000 << 0;
-    QTest::newRow("stop keeps what was done")
-        << 2 << -1 << "start@0 update@20000 stop@20500 update@30000"
-        << "GetReady Begin Three Two One Relax GetReady Begin" << P::Done << 1 << 0 << 0 << false << 0
-        << oneAndAHalf << 16500 << 0;
+    QTest::newRow("stop keeps what was done") << 2 << -1 << "start@0 update@20000 stop@20500 update@30000"
+                                              << "GetReady Begin Three Two One Relax GetReady Begin" << P::Done << 1
+                                              << 0 << 0 << false << 0 << oneAndAHalf << 16500 << 0;
     QTest::newRow("resume after a stop takes up the pose where it stopped")
         << 2 << -1 << "start@0 update@20000 stop@20500 resume@30000 update@31000"
         << "GetReady Begin Three Two One Relax GetReady Begin GetReady" << P::LeadIn << 1 << 0 << 1000 << false << 0
@@ -288,10 +286,9 @@ void TestPracticeSession::wordsSayTheSide_data()
     QTest::newRow("left first, then the right") << 14 << true << "start@0 update@11500 update@12000"
                                                 << "Change sides: right side"
                                                 << "Change sides: right side";
-    QTest::newRow("holding the second side")
-        << 14 << false << "start@0 update@14000"
-        << "Begin"
-        << "Hold: left side";
+    QTest::newRow("holding the second side") << 14 << false << "start@0 update@14000"
+                                             << "Begin"
+                                             << "Hold: left side";
     QTest::newRow("paused") << 14 << false << "start@0 pause@1000"
                             << "Get ready: Garudasana, right side"
                             << "Paused";

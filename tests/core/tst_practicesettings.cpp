@@ -58,15 +58,15 @@ void TestPracticeSettings::storedValuesReadBackOrFallBack_data()
                                     << "\x01" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("tones off") << "PlayTones"
                                << "false" << own << DefaultLeadInSeconds << true << false << "|";
-    QTest::newRow("an order for the sign") << "OrderPisces"
-                                           << "Makarasana, Sarvangasana" << own << DefaultLeadInSeconds << true << true
-                                           << "Makarasana,Sarvangasana|";
-    QTest::newRow("an order naming an unknown pose") << "OrderPisces"
-                                                     << "Makarasana,Nowhere" << own << DefaultLeadInSeconds << true << true
-                                                     << "|";
-    QTest::newRow("an order naming a pose twice") << "OrderPisces"
-                                                  << "Makarasana,Makarasana" << own << DefaultLeadInSeconds << true << true
-                                                  << "|";
+    QTest::newRow("an order for the sign")
+        << "OrderPisces"
+        << "Makarasana, Sarvangasana" << own << DefaultLeadInSeconds << true << true << "Makarasana,Sarvangasana|";
+    QTest::newRow("an order naming an unknown pose")
+        << "OrderPisces"
+        << "Makarasana,Nowhere" << own << DefaultLeadInSeconds << true << true << "|";
+    QTest::newRow("an order naming a pose twice")
+        << "OrderPisces"
+        << "Makarasana,Makarasana" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("a pose left out") << "LeftOutPisces"
                                      << "Garudasana" << own << DefaultLeadInSeconds << true << true << "|Garudasana";
 }

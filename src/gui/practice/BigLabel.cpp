@@ -28,8 +28,8 @@ void BigLabel::paintEvent(QPaintEvent*)
         m_drawn.fill(Qt::transparent);
         QPainter painter(&m_drawn);
         painter.setFont(font());
-        style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), text(),
-            foregroundRole());
+        style()->drawItemText(
+            &painter, contentsRect(), int(alignment()), palette(), isEnabled(), text(), foregroundRole());
         m_drawnText = text();
         m_drawnFont = font();
         m_drawnColour = colour;

@@ -39,8 +39,7 @@ QValidator::State HoldBox::validate(QString& text, int&) const
     if (!seconds)
         return typing.match(text).hasMatch() ? QValidator::Intermediate : QValidator::Invalid;
     // Out of the limits is still on its way to a value: fixup() brings it in and says so.
-    return *seconds >= MinHoldSeconds && *seconds <= MaxHoldSeconds ? QValidator::Acceptable
-                                                                     : QValidator::Intermediate;
+    return *seconds >= MinHoldSeconds && *seconds <= MaxHoldSeconds ? QValidator::Acceptable : QValidator::Intermediate;
 }
 
 void HoldBox::fixup(QString& text) const

@@ -28,8 +28,8 @@ enum Column { PictureColumn, IncludeColumn, NameColumn, HoldColumn, SidesColumn,
 
 } // namespace
 
-PlanPage::PlanPage(const QString& sign, const QVector<RecommendedAsana>& asanas, const PracticeSettings& settings,
-    QWidget* parent)
+PlanPage::PlanPage(
+    const QString& sign, const QVector<RecommendedAsana>& asanas, const PracticeSettings& settings, QWidget* parent)
     : QWidget(parent)
     , m_sign(sign)
     , m_asanas(asanas)
@@ -106,8 +106,8 @@ QWidget* PlanPage::buildRows()
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins({});
     grid->setHorizontalSpacing(12);
-    grid->addWidget(Style::label(box, "", QStringLiteral("Asana"), {}, Qt::white, Style::verdana(8.25, true, true)),
-        0, NameColumn);
+    grid->addWidget(
+        Style::label(box, "", QStringLiteral("Asana"), {}, Qt::white, Style::verdana(8.25, true, true)), 0, NameColumn);
     grid->addWidget(
         Style::label(box, "", QStringLiteral("Hold"), {}, Qt::white, Style::verdana(8.25, true, true)), 0, HoldColumn);
     for (int i = 0; i < m_plan.size(); ++i) {
@@ -135,8 +135,8 @@ QWidget* PlanPage::buildRows()
         const QWidget* cells[] = {row.picture, row.include, row.name, row.hold, row.sides, row.cautions, row.note};
         for (int column = 0; column < int(std::size(cells)); ++column)
             grid->addWidget(const_cast<QWidget*>(cells[column]), i + 1, column);
-        for (QWidget* focusable : {static_cast<QWidget*>(row.include), static_cast<QWidget*>(row.hold),
-                 static_cast<QWidget*>(row.cautions)})
+        for (QWidget* focusable :
+            {static_cast<QWidget*>(row.include), static_cast<QWidget*>(row.hold), static_cast<QWidget*>(row.cautions)})
             focusable->installEventFilter(this);
         m_rows.append(row);
     }
@@ -228,8 +228,8 @@ void PlanPage::showSessionTime()
 {
     const PracticeSession whole(m_plan, m_choices->leadInSeconds());
     const bool any = whole.includedCount() > 0;
-    m_sessionTime->setText(any ? QStringLiteral("About ") + durationText(whole.plannedMs())
-                               : QStringLiteral("No poses included"));
+    m_sessionTime->setText(
+        any ? QStringLiteral("About ") + durationText(whole.plannedMs()) : QStringLiteral("No poses included"));
     m_startButton->setEnabled(any);
 }
 

@@ -117,7 +117,8 @@ PosePage::PosePage(QWidget* parent)
         if (control.key == Qt::Key_F11)
             continue;
         auto* key = new QShortcut(QKeySequence(control.key), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-        connect(key, &QShortcut::activated, this, control.key == Qt::Key_Escape ? &PosePage::escapeAsked : control.asked);
+        connect(
+            key, &QShortcut::activated, this, control.key == Qt::Key_Escape ? &PosePage::escapeAsked : control.asked);
     }
     m_cover = new PausedCover(this);
 }
@@ -162,8 +163,9 @@ void PosePage::showPose(const PracticeSession& session)
     const QString side = sideName(step, session.side());
     m_sideShown = session.side();
     // The pictures show the right side: the left is the same pose turned about.
-    m_picture->showPicture(shown.picture, side.isEmpty() ? shown.displayName : shown.displayName + QStringLiteral(", ")
-        + side.toLower(), side == QLatin1String("Left side"));
+    m_picture->showPicture(shown.picture,
+        side.isEmpty() ? shown.displayName : shown.displayName + QStringLiteral(", ") + side.toLower(),
+        side == QLatin1String("Left side"));
     if (pose == m_poseShown)
         return;
     m_poseShown = pose;
@@ -221,7 +223,8 @@ void PosePage::growFonts()
     setPixelFont(m_countdown, countdown, true);
     setPixelFont(m_poseName, h / 13, true);
     setPixelFont(m_phase, h / 18, true);
-    for (QWidget* small : {static_cast<QWidget*>(m_poseNumber), static_cast<QWidget*>(m_nextPose), static_cast<QWidget*>(m_timeLeft)})
+    for (QWidget* small :
+        {static_cast<QWidget*>(m_poseNumber), static_cast<QWidget*>(m_nextPose), static_cast<QWidget*>(m_timeLeft)})
         setPixelFont(small, h / 36, true);
     setPixelFont(m_procedure, h / 40, false);
     setPixelFont(m_caution, h / 48, false);

@@ -3,7 +3,6 @@
 #include "core/Platform.h"
 #include "core/PracticeWords.h"
 
-
 void soundCues(
     Platform& platform, const QVector<PracticeCue>& cues, const PracticeSession& session, bool speak, bool tones)
 {

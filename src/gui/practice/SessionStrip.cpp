@@ -71,7 +71,8 @@ void SessionStrip::paintEvent(QPaintEvent*)
         if (segment.filled > 0) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(i == m_currentSegment ? m_current : Style::yellow);
-            painter.drawRect(QRectF(whole.topLeft(), QSizeF(whole.width() * std::min(segment.filled, 1.0), whole.height())));
+            painter.drawRect(
+                QRectF(whole.topLeft(), QSizeF(whole.width() * std::min(segment.filled, 1.0), whole.height())));
         }
         x += w + gap;
     }
