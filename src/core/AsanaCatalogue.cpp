@@ -161,7 +161,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Hold for as long as is comfortable, then release the legs gently and repeat with the left foot placed "
             "first. Never force the knees; sit in Half Lotus if the full pose strains them.",
         },
-        {60, EachSide}, // "as long as is comfortable": a minute
+        {60, EachSide, Side::Right}, // "as long as is comfortable": a minute; the right foot goes first
         true,
         {
             "Calms the mind and aids meditation, keeps the spine erect, makes the knees and ankles supple, and "
@@ -417,7 +417,7 @@ const std::array<AsanaContent, AsanaCount> Asanas = {{
             "Unwind the arms and legs slowly, stand straight, and repeat on the other side, the left leg crossed over "
             "the right and the left arm under the right.",
         },
-        {15, EachSide},
+        {15, EachSide, Side::Right}, // the right leg crosses over first
         true,
         {
             "Strengthens and stretches the ankles and calves, loosens the shoulders and upper back, improves balance "

@@ -5,11 +5,16 @@
 
 #include <array>
 
-// How long a guided practice holds an asana by default, and whether it is done once on each side.
+// The side of the body a pose done on each side is held on.
+enum class Side { Right, Left };
+
+// How long a guided practice holds an asana by default, whether it is done once on each side, and which side its
+// procedure takes first.
 struct Hold
 {
     int seconds;
     bool eachSide;
+    Side firstSide = Side::Right;
 };
 
 // One asana as its detail page and the report show it.

@@ -41,6 +41,9 @@ public:
     virtual MessageAnswer showMessage(
         const QString& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok)
         = 0;
+    // A question whose two buttons say what they do, as "Stop" and "Keep Practising": Yes for the first, No for the
+    // second, which is also the default and what Esc answers.
+    virtual MessageAnswer askQuestion(const QString& text, const QString& yesCaption, const QString& noCaption) = 0;
     // Both return an empty path when the user cancels.
     virtual QString getOpenFileName(const FileDialogRequest& request) = 0;
     virtual QString getSaveFileName(const FileDialogRequest& request) = 0;

@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QVector>
 
 class Platform;
 
@@ -14,6 +15,10 @@ constexpr int MaxLeadInSeconds = 30;
 struct PracticeSettings
 {
     QMap<int, int> holdSeconds; // by catalogue number
+    // By sign, in catalogue numbers: the poses in the order last planned, and
+    // the poses left out. Checked against the reading when a plan is made.
+    QMap<QString, QVector<int>> order;
+    QMap<QString, QVector<int>> leftOut;
     int leadInSeconds = DefaultLeadInSeconds;
     bool speakCues = true;
     bool playTones = true;
@@ -23,8 +28,8 @@ struct PracticeSettings
 
     friend bool operator==(const PracticeSettings& a, const PracticeSettings& b)
     {
-        return a.holdSeconds == b.holdSeconds && a.leadInSeconds == b.leadInSeconds && a.speakCues == b.speakCues
-            && a.playTones == b.playTones;
+        return a.holdSeconds == b.holdSeconds && a.order == b.order && a.leftOut == b.leftOut
+            && a.leadInSeconds == b.leadInSeconds && a.speakCues == b.speakCues && a.playTones == b.playTones;
     }
 };
 

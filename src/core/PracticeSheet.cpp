@@ -2,7 +2,7 @@
 
 #include "core/AsanaCatalogue.h"
 #include "core/HealthCaution.h"
-#include "core/PracticeSettings.h"
+#include "core/PracticeWords.h"
 #include "core/Reading.h"
 
 namespace {
@@ -14,7 +14,7 @@ QStringList lines(const QString& text)
 
 } // namespace
 
-PracticeSheet composePracticeSheet(const Reading& reading, const PracticeSettings& settings, const QDate& printedOn)
+PracticeSheet composePracticeSheet(const Reading& reading, const QVector<PracticeStep>& plan, const QDate& printedOn)
 {
     PracticeSheet sheet;
     sheet.title = QStringLiteral("Yoga practice for %1, %2").arg(reading.input.name, reading.sign);
@@ -23,28 +23,16 @@ PracticeSheet composePracticeSheet(const Reading& reading, const PracticeSetting
               .arg(QString::number(reading.input.day), reading.input.month, QString::number(reading.input.year));
     // QDate names months in English whatever the locale, as every other text of the sheet is.
     sheet.printedDate = QStringLiteral("Printed: ") + printedOn.toString(QStringLiteral("d MMMM yyyy"));
-    for (const RecommendedAsana& recommended : reading.asanas) {
-        const Asana& pose = asana(recommended.number);
-        sheet.cards.append({recommended.number, pose.displayName, pose.englishName, pose.picture,
-            holdText(settings.holdFor(recommended.number), pose.hold.eachSide), lines(pose.procedure),
-            lines(pose.benefits), pose.contraIndication});
+    for (const PracticeStep& step : plan) {
+        if (!step.included)
+            continue;
+        const Asana& pose = asana(step.asana);
+        sheet.cards.append(
+            {step.asana, pose.displayName, pose.englishName, pose.picture, holdText(step.holdSeconds, step.eachSide),
+                lines(pose.procedure), lines(pose.benefits), pose.contraIndication});
     }
     sheet.caution = HealthCaution;
     return sheet;
-}
-
-QString holdText(int seconds, bool eachSide)
-{
-    const int minutes = seconds / 60;
-    const int rest = seconds % 60;
-    QString text = QStringLiteral("Hold");
-    if (minutes > 0)
-        text += QStringLiteral(" %1 min").arg(minutes);
-    if (rest > 0 || minutes == 0)
-        text += QStringLiteral(" %1 s").arg(rest);
-    if (eachSide)
-        text += QStringLiteral(", each side");
-    return text;
 }
 
 QString practiceSheetFileName(const Reading& reading)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PracticeSession.h"
 #include "core/ReportComposer.h"
 
 #include <QDate>
@@ -7,7 +8,6 @@
 #include <QStringList>
 #include <QVector>
 
-struct PracticeSettings;
 struct Reading;
 
 // One recommended asana as the practice sheet shows it.
@@ -36,15 +36,12 @@ struct PracticeSheet
     QString title; // "Yoga practice for NAME, SIGN"
     QString birthDate;
     QString printedDate;
-    QVector<PracticeCard> cards; // in the reading's order
+    QVector<PracticeCard> cards; // the plan's included poses, in its order
     QString caution; // closes the last page
 };
 
-// The sheet of a reading, with the holds as chosen or the asanas' own, printed on the given day.
-PracticeSheet composePracticeSheet(const Reading& reading, const PracticeSettings& settings, const QDate& printedOn);
-
-// "Hold 15 s", "Hold 2 min", "Hold 1 min 30 s", with ", each side" where the pose is done on both sides.
-QString holdText(int seconds, bool eachSide);
+// The sheet of a reading's practice as planned, printed on the given day.
+PracticeSheet composePracticeSheet(const Reading& reading, const QVector<PracticeStep>& plan, const QDate& printedOn);
 
 // "NAME - SIGN practice.pdf", with nothing in it that a file name cannot hold.
 QString practiceSheetFileName(const Reading& reading);

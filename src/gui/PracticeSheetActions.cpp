@@ -14,9 +14,9 @@
 
 namespace {
 
-PracticeSheet sheetOf(Platform& platform, const Reading& reading, const PracticeSettings& settings)
+PracticeSheet sheetOf(Platform& platform, const Reading& reading, const QVector<PracticeStep>& plan)
 {
-    return composePracticeSheet(reading, settings, platform.now().date());
+    return composePracticeSheet(reading, plan, platform.now().date());
 }
 
 // Letter where the locale measures in US units, A4 everywhere else.
@@ -27,9 +27,9 @@ QPageSize localePaperSize()
 
 } // namespace
 
-void printPracticeSheet(Platform& platform, const Reading& reading, const PracticeSettings& settings)
+void printPracticeSheet(Platform& platform, const Reading& reading, const QVector<PracticeStep>& plan)
 {
-    const PracticeSheet sheet = sheetOf(platform, reading, settings);
+    const PracticeSheet sheet = sheetOf(platform, reading, plan);
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(sheet.title);
     if (!platform.execPrintDialog(printer, false))
@@ -37,7 +37,7 @@ void printPracticeSheet(Platform& platform, const Reading& reading, const Practi
     PracticeSheetDocument(sheet, printer).paint();
 }
 
-void savePracticeSheetPdf(Platform& platform, const Reading& reading, const PracticeSettings& settings)
+void savePracticeSheetPdf(Platform& platform, const Reading& reading, const QVector<PracticeStep>& plan)
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Save Sheet as PDF");
@@ -51,7 +51,7 @@ void savePracticeSheetPdf(Platform& platform, const Reading& reading, const Prac
         return;
     // Written whole in memory first, then replacing the file as a reading file does: never half a PDF on disk.
     const std::optional<QString> failure
-        = writeReadingFile(withPdfExtension(path), practiceSheetPdf(sheetOf(platform, reading, settings)));
+        = writeReadingFile(withPdfExtension(path), practiceSheetPdf(sheetOf(platform, reading, plan)));
     if (failure)
         platform.showMessage(PracticeSheetNotSaved + QChar(13) + *failure, MessageIcon::Warning);
 }

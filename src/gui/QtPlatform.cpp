@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -127,6 +128,18 @@ MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon, Mes
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+MessageAnswer QtPlatform::askQuestion(const QString& text, const QString& yesCaption, const QString& noCaption)
+{
+    // No question mark: the desktops' own guides keep it for help, and the buttons already say what each answer does.
+    QMessageBox box(QMessageBox::NoIcon, Title, text, QMessageBox::NoButton, dialogParent());
+    QPushButton* yes = box.addButton(yesCaption, QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(noCaption, QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
 QString QtPlatform::getOpenFileName(const FileDialogRequest& request)

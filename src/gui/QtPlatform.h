@@ -22,6 +22,7 @@ public:
     ~QtPlatform() override;
 
     MessageAnswer showMessage(const QString& text, MessageIcon icon, MessageButtons buttons) override;
+    MessageAnswer askQuestion(const QString& text, const QString& yesCaption, const QString& noCaption) override;
     QString getOpenFileName(const FileDialogRequest& request) override;
     QString getSaveFileName(const FileDialogRequest& request) override;
     bool execPrintDialog(QPrinter& printer, bool selectionPreset) override;

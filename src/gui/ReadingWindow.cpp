@@ -518,14 +518,20 @@ void ReadingWindow::cmdPrint_Click()
     m_app.showReport(m_reading, this);
 }
 
+QVector<PracticeStep> ReadingWindow::rememberedPlan() const
+{
+    return practicePlan(
+        m_reading.sign, m_reading.asanas, loadPracticeSettings(m_app.platform(), m_app.applicationName()));
+}
+
 void ReadingWindow::mnuPrintSheet_Click()
 {
-    printPracticeSheet(m_app.platform(), m_reading, loadPracticeSettings(m_app.platform(), m_app.applicationName()));
+    printPracticeSheet(m_app.platform(), m_reading, rememberedPlan());
 }
 
 void ReadingWindow::mnuSaveSheetPdf_Click()
 {
-    savePracticeSheetPdf(m_app.platform(), m_reading, loadPracticeSettings(m_app.platform(), m_app.applicationName()));
+    savePracticeSheetPdf(m_app.platform(), m_reading, rememberedPlan());
 }
 
 void ReadingWindow::cmdBack_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PracticeSession.h"
 #include "core/Reading.h"
 #include "core/SunOnBirthday.h"
 
@@ -65,6 +66,8 @@ private:
     void readAs(const QString& sign);
     // Built the first time there is something to say, above the sign.
     void showSunNotice();
+    // The sign's practice as the person last shaped it, which the sheet from the menu follows.
+    QVector<PracticeStep> rememberedPlan() const;
 
     QWidget* m_characteristics = nullptr;
     QLabel* m_signName = nullptr;

@@ -33,30 +33,42 @@ void TestPracticeSettings::storedValuesReadBackOrFallBack_data()
     QTest::addColumn<int>("leadIn");
     QTest::addColumn<bool>("speak");
     QTest::addColumn<bool>("tones");
+    QTest::addColumn<QString>("shaped"); // the order remembered for the sign, a bar, the poses left out
 
     const int own = asana(Garudasana).hold.seconds;
     QTest::newRow("nothing stored") << ""
-                                    << "" << own << DefaultLeadInSeconds << true << true;
+                                    << "" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("a chosen hold") << "HoldGarudasana"
-                                   << " 45 " << 45 << DefaultLeadInSeconds << true << true;
+                                   << " 45 " << 45 << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("hold not a number") << "HoldGarudasana"
-                                       << "4x5" << own << DefaultLeadInSeconds << true << true;
+                                       << "4x5" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("hold too short") << "HoldGarudasana"
-                                    << "9" << own << DefaultLeadInSeconds << true << true;
+                                    << "9" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("hold too long") << "HoldGarudasana"
-                                   << "601" << own << DefaultLeadInSeconds << true << true;
+                                   << "601" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("no lead-in") << "LeadInSeconds"
-                                << "0" << own << 0 << true << true;
+                                << "0" << own << 0 << true << true << "|";
     QTest::newRow("lead-in too long") << "LeadInSeconds"
-                                      << "31" << own << DefaultLeadInSeconds << true << true;
+                                      << "31" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("lead-in negative") << "LeadInSeconds"
-                                      << "-1" << own << DefaultLeadInSeconds << true << true;
+                                      << "-1" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("speech off") << "SpeakCues"
-                                << "false" << own << DefaultLeadInSeconds << false << true;
+                                << "false" << own << DefaultLeadInSeconds << false << true << "|";
     QTest::newRow("speech damaged") << "SpeakCues"
-                                    << "\x01" << own << DefaultLeadInSeconds << true << true;
+                                    << "\x01" << own << DefaultLeadInSeconds << true << true << "|";
     QTest::newRow("tones off") << "PlayTones"
-                               << "false" << own << DefaultLeadInSeconds << true << false;
+                               << "false" << own << DefaultLeadInSeconds << true << false << "|";
+    QTest::newRow("an order for the sign")
+        << "OrderPisces"
+        << "Makarasana, Sarvangasana" << own << DefaultLeadInSeconds << true << true << "Makarasana,Sarvangasana|";
+    QTest::newRow("an order naming an unknown pose")
+        << "OrderPisces"
+        << "Makarasana,Nowhere" << own << DefaultLeadInSeconds << true << true << "|";
+    QTest::newRow("an order naming a pose twice")
+        << "OrderPisces"
+        << "Makarasana,Makarasana" << own << DefaultLeadInSeconds << true << true << "|";
+    QTest::newRow("a pose left out") << "LeftOutPisces"
+                                     << "Garudasana" << own << DefaultLeadInSeconds << true << true << "|Garudasana";
 }
 
 void TestPracticeSettings::storedValuesReadBackOrFallBack()
@@ -67,6 +79,7 @@ void TestPracticeSettings::storedValuesReadBackOrFallBack()
     QFETCH(int, leadIn);
     QFETCH(bool, speak);
     QFETCH(bool, tones);
+    QFETCH(QString, shaped);
     FakePlatform platform;
     if (!key.isEmpty())
         platform.settings.insert(practicePath(key), stored);
@@ -77,6 +90,14 @@ void TestPracticeSettings::storedValuesReadBackOrFallBack()
     QCOMPARE(settings.leadInSeconds, leadIn);
     QCOMPARE(settings.speakCues, speak);
     QCOMPARE(settings.playTones, tones);
+    const auto names = [](const QVector<int>& numbers) {
+        QStringList list;
+        for (int number : numbers)
+            list << asana(number).displayName;
+        return list.join(QLatin1Char(','));
+    };
+    const QString pisces = QStringLiteral("Pisces");
+    QCOMPARE(names(settings.order.value(pisces)) + QLatin1Char('|') + names(settings.leftOut.value(pisces)), shaped);
 }
 
 void TestPracticeSettings::choicesSurviveASaveAndLoad()
@@ -87,6 +108,8 @@ void TestPracticeSettings::choicesSurviveASaveAndLoad()
     chosen.leadInSeconds = 12;
     chosen.speakCues = false;
     chosen.playTones = false;
+    chosen.order.insert(QStringLiteral("Pisces"), {2, 1, 14});
+    chosen.leftOut.insert(QStringLiteral("Pisces"), {14});
     savePracticeSettings(platform, App, chosen);
     QCOMPARE(loadPracticeSettings(platform, App), chosen);
 

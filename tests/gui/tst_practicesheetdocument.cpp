@@ -67,7 +67,8 @@ void TestPracticeSheetDocument::noCardCrossesAPage()
     QPdfWriter writer(&buffer);
     writer.setPageSize(paper);
 
-    const PracticeSheetDocument sheet(composePracticeSheet(reading, {}, QDate(2026, 1, 15)), writer);
+    const PracticeSheetDocument sheet(
+        composePracticeSheet(reading, practicePlan(reading.sign, reading.asanas, {}), QDate(2026, 1, 15)), writer);
 
     const QMarginsF margins = writer.pageLayout().margins(QPageLayout::Millimeter);
     for (double margin : {margins.left(), margins.top(), margins.right(), margins.bottom()})

@@ -28,6 +28,12 @@ MessageAnswer FakePlatform::showMessage(const QString& text, MessageIcon icon, M
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
+MessageAnswer FakePlatform::askQuestion(const QString& text, const QString& yesCaption, const QString& noCaption)
+{
+    questionButtons.append({yesCaption, noCaption});
+    return showMessage(text, MessageIcon::Information, MessageButtons::YesNo);
+}
+
 QString FakePlatform::getOpenFileName(const FileDialogRequest& request)
 {
     openDialogs.append(request);

@@ -47,6 +47,7 @@ public:
     static void (*preparePrinter)(QPrinter& printer, const QString& pdfPath, bool selection);
 
     QList<Message> messages;
+    QList<QStringList> questionButtons;
     QStringList openedUrls;
     QMap<QString, QString> settings;
     QList<FileDialogRequest> openDialogs;
@@ -62,6 +63,8 @@ public:
     QStringList messageTexts() const;
 
     MessageAnswer showMessage(const QString& text, MessageIcon icon, MessageButtons buttons) override;
+    // Recorded as a Yes/No message, its captions in questionButtons.
+    MessageAnswer askQuestion(const QString& text, const QString& yesCaption, const QString& noCaption) override;
     QString getOpenFileName(const FileDialogRequest& request) override;
     QString getSaveFileName(const FileDialogRequest& request) override;
     bool execPrintDialog(QPrinter& printer, bool selectionPreset) override;
