@@ -34,6 +34,10 @@ struct CuePlayer::Shared
     QElapsedTimer clock; // started once, then only read
     QMutex lock;
     SpeechStatus status {SpeechState::Starting, {}, {}};
+    // Spoken cues by number: the last the speech thread took up, and the last given up on while it was held
+    // elsewhere, so that a cue is either spoken or reported cancelled, never both.
+    int taken = 0;
+    int givenUp = 0;
 
     qint64 elapsedMs() const { return clock.elapsed(); }
     void setSpeech(const SpeechStatus& speech)
@@ -75,8 +79,14 @@ public:
         fail(failed);
     }
 
-    void say(const QString& text, qint64 dueMs)
+    void say(const QString& text, qint64 dueMs, int number)
     {
+        {
+            const QMutexLocker locked(&m_shared->lock);
+            m_shared->taken = number;
+            if (number <= m_shared->givenUp)
+                return;
+        }
         if (!m_engine)
             return;
         // Queued behind a call that hung: a cue for a moment long gone would only confuse.
@@ -227,9 +237,19 @@ SpeechStatus CuePlayer::speech() const
 
 void CuePlayer::say(const QString& text)
 {
+    const int number = ++m_said;
     QMetaObject::invokeMethod(
-        m_speech, [worker = m_speech, text, due = m_shared->elapsedMs()] { worker->say(text, due); },
+        m_speech, [worker = m_speech, text, due = m_shared->elapsedMs(), number] { worker->say(text, due, number); },
         Qt::QueuedConnection);
+    // A speech thread stuck inside an engine call never gets to its own check, so the time limit is kept from here.
+    QTimer::singleShot(LateMs, &m_watch, [shared = m_shared, text, number] {
+        const QMutexLocker locked(&shared->lock);
+        if (shared->taken >= number)
+            return;
+        shared->givenUp = number;
+        qCInfo(practiceLog, "Cancelled the spoken cue \"%s\": the speech engine did not take it within %lld ms",
+            qUtf8Printable(text), LateMs);
+    });
 }
 
 void CuePlayer::playTone(Tone tone)

@@ -2,6 +2,8 @@
 
 #include "core/Platform.h"
 
+#include <QObject>
+
 #include <memory>
 
 class QThread;
@@ -32,4 +34,6 @@ private:
     QThread* m_toneThread = nullptr;
     SpeechWorker* m_speech = nullptr;
     ToneWorker* m_tones = nullptr;
+    QObject m_watch; // on the window's thread: the context of the spoken cues' time limits
+    int m_said = 0;
 };

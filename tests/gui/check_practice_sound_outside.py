@@ -263,7 +263,10 @@ def practise(program, env, sink, name, evidence):
                              timeout=plan_s + 30)
                 # The last hold's closing tone is recorded whole before the practice stops, well within the lead-in.
                 time.sleep(SOUND_LATE_S + 0.5)
-                outside.press(outside.find(practice, pyatspi.ROLE_PUSH_BUTTON, "Stop"))
+                # Stop asks first; the session waits paused for the answer.
+                outside.press(outside.find(practice, pyatspi.ROLE_PUSH_BUTTON, "Stop"), modal=True)
+                question = session.new_window("the stop question")
+                outside.press(outside.find(question, pyatspi.ROLE_PUSH_BUTTON, "Stop"))
                 recording.stop()
                 done = outside.wait_for("the practice's closing page", lambda: next(
                     (item.name for item in outside.shown(practice) if item.name.startswith("Poses completed")), None))

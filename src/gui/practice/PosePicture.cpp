@@ -5,6 +5,25 @@
 #include <QPainter>
 #include <QTransform>
 
+namespace {
+
+// The asana pictures carry their name in a band below the mat, from this share of their height down.
+constexpr qreal CaptionTop = 215.0 / 250.0;
+
+// The figure turned to face the other way, its name still readable: the light and the mat are symmetric, so the
+// unturned band joins the turned picture without a seam.
+QPixmap mirroredFigure(const QPixmap& picture)
+{
+    QPixmap turned = picture.transformed(QTransform::fromScale(-1, 1));
+    const int top = qRound(picture.height() * CaptionTop);
+    const QRect caption(0, top, picture.width(), picture.height() - top);
+    QPainter painter(&turned);
+    painter.drawPixmap(caption, picture, caption);
+    return turned;
+}
+
+} // namespace
+
 PosePicture::PosePicture(QWidget* parent, const char* name, QSize minimum)
     : QFrame(parent)
 {
@@ -21,6 +40,8 @@ void PosePicture::showPicture(const QString& path, const QString& name, bool mir
     // Always from the twice-size file: the picture is drawn larger than its own size on a big screen.
     m_picture = path.isEmpty() ? QPixmap() : Style::picture(path, 2);
     m_picture.setDevicePixelRatio(1);
+    if (mirrored && !m_picture.isNull())
+        m_picture = mirroredFigure(m_picture);
     m_path = path;
     m_mirrored = mirrored;
     m_drawn = {};
@@ -39,8 +60,6 @@ void PosePicture::paintEvent(QPaintEvent* event)
     const QSize pixels = (QSizeF(target.size()) * ratio).toSize();
     if (m_drawn.size() != pixels) {
         m_drawn = m_picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        if (m_mirrored)
-            m_drawn = m_drawn.transformed(QTransform::fromScale(-1, 1));
         m_drawn.setDevicePixelRatio(ratio);
     }
     QPainter painter(this);
